@@ -1,0 +1,74 @@
+#include "marking.h"
+
+#include <array>
+
+namespace marking {
+namespace {
+
+constexpr std::array<Swatch, 12> kPalette{{
+    {std::nullopt, "текущий цвет-чёрный"},
+    {1, "текущий цвет-коричневый"},
+    {std::nullopt, "текущий цвет-красный"},
+    {std::nullopt, "текущий цвет-оранжевый"},
+    {std::nullopt, "текущий цвет-жёлтый"},
+    {std::nullopt, "текущий цвет-зелёный"},
+    {std::nullopt, "текущий цвет-голубой"},
+    {std::nullopt, "текущий цвет-фиолетовый"},
+    {std::nullopt, "текущий цвет-серый"},
+    {std::nullopt, "текущий цвет-белый"},
+    {10, "текущий цвет-золотой"},
+    {11, "текущий цвет-серебряный"},
+}};
+
+// Indexed by multiplier code; 12 is the text before a multiplier is painted.
+constexpr std::array<std::string_view, 13> kTwoDigitValue{
+    "ab Om",   "ab0 Om",  "a,b KOm", "ab KOm", "ab0 KOm", "a,b MOm", "ab MOm",
+    "ab0 MOm", "a,b GOm", "ab GOm",  "a,b Om", "0,ab Om", "ab",
+};
+constexpr std::array<std::string_view, 13> kThreeDigitValue{
+    "abc Om",   "a,bc KOm", "ab,c KOm", "abc KOm", "a,bc MOm", "ab,c MOm", "abc MOm",
+    "a,bc GOm", "ab,c GOm", "abc GOm",  "ab,c Om", "a,bc Om",  "abc",
+};
+
+constexpr std::array<std::string_view, 12> kTolerance{
+    "", "1%", "2%", "", "", "0,5%", "0,25%", "0,1%", "0,05%", "", "5%", "10%",
+};
+
+constexpr std::array<std::string_view, 12> kTemperatureCoefficient{
+    "",
+    "± 100ppr/1градC",
+    "± 50ppr/1градC",
+    "± 15ppr/1градC",
+    "± 25ppr/1градC",
+    "",
+    "± 10ppr/1градC",
+    "± 5ppr/1градC",
+    "",
+    "± 1ppr/1градC",
+    "",
+    "",
+};
+
+// Indexed by band count minus 3.
+constexpr std::array<Layout, 4> kLayouts{{
+    {"3-полосы", false, false, false, false, true},
+    {"4-полосы", true, false, false, false, false},
+    {"5-полос", true, true, false, false, false},
+    {"6-полос", true, true, true, true, false},
+}};
+
+template <typename Table> std::string_view lookup(const Table &table, int code) {
+  return code >= 0 && static_cast<std::size_t>(code) < table.size() ? table[static_cast<std::size_t>(code)]
+                                                                    : std::string_view{};
+}
+
+} // namespace
+
+const Swatch &swatch(int code) { return kPalette.at(static_cast<std::size_t>(code)); }
+std::string_view twoDigitValue(int multiplier) { return lookup(kTwoDigitValue, multiplier); }
+std::string_view threeDigitValue(int multiplier) { return lookup(kThreeDigitValue, multiplier); }
+std::string_view tolerance(int code) { return lookup(kTolerance, code); }
+std::string_view temperatureCoefficient(int code) { return lookup(kTemperatureCoefficient, code); }
+const Layout &layout(int bands) { return kLayouts.at(static_cast<std::size_t>(bands - 3)); }
+
+} // namespace marking

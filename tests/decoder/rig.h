@@ -1,0 +1,47 @@
+#pragma once
+
+#include "recordingsurface.h"
+#include "resx.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// A decoder on a recording surface, started up, with click helpers.
+struct Rig {
+  RecordingSurface surface;
+  ResX resx{surface};
+
+  Rig() { resx.Form_Load(); }
+
+  void click(Control control) { (resx.*ResX::clickHandler(control))(); }
+
+  // Picks the colour, then clicks the band.
+  void paint(Control colour, Control band) {
+    click(colour);
+    click(band);
+  }
+  void paint(const std::vector<std::pair<Control, Control>> &steps) {
+    for (const auto &[colour, band] : steps) {
+      paint(colour, band);
+    }
+  }
+
+  // Clicks the band-count button until the resistor has this many bands.
+  void bands(int count) {
+    while (resx.state().sn != count) {
+      click(Control::stripbutton);
+    }
+  }
+
+  [[nodiscard]] const std::string &text(Control control) const { return surface.state(control).text; }
+  [[nodiscard]] Colour back(Control control) const { return surface.state(control).back; }
+  [[nodiscard]] bool visible(Control control) const { return surface.state(control).visible; }
+};
+
+// The design colour of each swatch, indexed by colour code.
+inline constexpr Colour kSwatchColour[] = {0x00000000, 0x000040C0, 0x000000FF, 0x000080FF, 0x0000FFFF, 0x0000FF00,
+                                           0x00FFFF00, 0x00FF00FF, 0x00808080, 0x00FFFFFF, 0x00C0FFFF, 0x00FFFFC0};
+
+inline Control swatch(int code) { return static_cast<Control>(code); }
+inline Control band(int number) { return static_cast<Control>(static_cast<int>(Control::dig1) + number - 1); }

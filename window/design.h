@@ -1,0 +1,58 @@
+#pragma once
+
+#include "control.h"
+
+#include <array>
+#include <string_view>
+
+// The design values of the window and of every control on it: the state in
+// which the window creates them, before start-up changes any.
+namespace design {
+
+enum class Kind : std::uint8_t { pictureBox, label, textBox, button, rectangle };
+enum class Face : std::uint8_t { none, caption, output };
+enum class Align : std::uint8_t { left, centre };
+
+// Colours of the desktop scheme; the high bit tells them from fixed colours.
+inline constexpr Colour kButtonFace = 0x8000000F;
+inline constexpr Colour kButtonText = 0x80000012;
+inline constexpr Colour kWindowText = 0x80000008;
+constexpr bool isSystemColour(Colour c) { return (c & 0x80000000U) != 0; }
+
+struct Rect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct Item {
+  std::string_view name;
+  Kind kind;
+  Rect rect; // pixels from the top left of the client area
+  Colour back;
+  Colour fore;
+  std::string_view text;
+  std::string_view tag;
+  std::string_view hover;
+  Face face;
+  Align align;
+  int tabOrder; // -1: never in the tab order
+};
+
+// The addressable controls first, in the order of `Control`, then the two
+// labels and the five rectangles that draw the resistor, body first.
+inline constexpr std::size_t kItemCount = kControlCount + 7;
+const std::array<Item, kItemCount> &items();
+const Item &item(Control control);
+
+struct Window {
+  std::string_view name;
+  std::string_view title;
+  int width; // client area, pixels
+  int height;
+  Colour back;
+};
+const Window &window();
+
+} // namespace design
