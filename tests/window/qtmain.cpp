@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// GoogleTest entry for the tests that need a Qt application. Listing the tests
+// (as CTest does to discover them) needs no application, and so no display.
+int main(int argc, char **argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) {
+    return RUN_ALL_TESTS();
+  }
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "control.h"
+
+class QImage;
+
+// The pointer images and the window icon, drawn by this project: 32 x 32
+// pixels in the 16-colour palette, transparent outside their shapes.
+namespace pointerimages {
+
+// The arrow that a swatch carries; the window adopts it when the swatch is picked.
+QImage swatchArrow(Control swatch);
+// The window's own pointer before any pick: the same image as black's arrow.
+QImage designArrow();
+// The fixed pointer of the value field `resxx`.
+QImage valueFieldArrow();
+// The window's resistor icon, fully opaque.
+QImage windowIcon();
+
+} // namespace pointerimages
