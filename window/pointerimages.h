@@ -9,6 +9,7 @@ class QImage;
 namespace pointerimages {
 
 // The arrow that a swatch carries; the window adopts it when the swatch is picked.
+// Throws std::out_of_range for a control that is not a swatch.
 QImage swatchArrow(Control swatch);
 // The window's own pointer before any pick: the same image as black's arrow.
 QImage designArrow();

@@ -1,0 +1,10 @@
+#include "resxwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  ResXWindow window;
+  window.open();
+  return QApplication::exec();
+}

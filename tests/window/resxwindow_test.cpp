@@ -1,0 +1,233 @@
+#include "design.h"
+#include "pointerimages.h"
+#include "qtcolour.h"
+#include "resxwindow.h"
+
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+using enum Control;
+
+namespace {
+
+QString text(const QWidget *widget) {
+  if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+    return label->text();
+  }
+  if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
+    return edit->text();
+  }
+  if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+    return button->text();
+  }
+  return {};
+}
+
+QImage argb(const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32); }
+
+// An opened window that takes real clicks through its native window.
+struct Shown {
+  ResXWindow window;
+  Shown() {
+    window.open();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+  void clickAt(QPoint point) { QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, point); }
+  void click(Control control) { clickAt(window.control(control)->geometry().center()); }
+  QColor pixel(QPoint point) { return window.grab().toImage().pixelColor(point); }
+  QColor pixel(Control control) { return pixel(window.control(control)->geometry().center()); }
+  [[nodiscard]] QString text(Control control) const { return ::text(window.control(control)); }
+};
+
+} // namespace
+
+TEST(WindowDesign, EveryControlIsCreatedFromItsDesignValues) {
+  ResXWindow window;
+  for (std::size_t i = 0; i < design::kItemCount; ++i) {
+    const design::Item &item = design::items()[i];
+    SCOPED_TRACE(item.name.data());
+    const auto *widget =
+        window.findChild<QWidget *>(QString::fromUtf8(item.name.data(), static_cast<qsizetype>(item.name.size())));
+    if (item.kind == design::Kind::rectangle) {
+      EXPECT_EQ(widget, nullptr); // drawn on the window's surface
+      continue;
+    }
+    ASSERT_NE(widget, nullptr);
+    if (i < kControlCount) {
+      EXPECT_EQ(widget, window.control(static_cast<Control>(i)));
+    }
+    EXPECT_EQ(widget->geometry(), QRect(item.rect.left, item.rect.top, item.rect.width, item.rect.height));
+    EXPECT_EQ(widget->toolTip().toStdString(), item.hover);
+    EXPECT_EQ(widget->property("tag").toString().toStdString(), item.tag);
+    EXPECT_EQ(text(widget).toStdString(), item.text);
+    EXPECT_TRUE(widget->isVisibleTo(&window));
+    if (!design::isSystemColour(item.back)) {
+      EXPECT_EQ(colourValue(widget->palette().color(widget->backgroundRole())), item.back);
+    }
+  }
+}
+
+TEST(WindowDesign, SpotValuesOfTheLayout) {
+  ResXWindow window;
+  EXPECT_EQ(window.control(brown)->geometry(), QRect(16, 27, 41, 16));
+  EXPECT_EQ(window.control(dig6)->geometry(), QRect(228, 100, 13, 46));
+  EXPECT_EQ(window.control(stripbutton)->geometry(), QRect(162, 213, 85, 22));
+  EXPECT_EQ(window.control(black)->toolTip(), QString("0-черный"));
+  EXPECT_EQ(window.control(gold)->toolTip(), QString("10-золотой"));
+  EXPECT_EQ(window.tag(silver), "");
+  EXPECT_EQ(window.tag(grey), "8");
+  EXPECT_EQ(window.backColor(brown), 0x000040C0U);
+  EXPECT_EQ(text(window.control(stripbutton)), QString("3 полосы"));
+  EXPECT_EQ(text(window.control(toler)), QString("??"));
+}
+
+TEST(WindowDesign, FixedWindowWithACloseBoxOnly) {
+  ResXWindow window;
+  EXPECT_EQ(window.windowTitle(), QString("Цветовая маркировка по ГОС") + QChar('T') + "175-72 и 62IEC");
+  EXPECT_EQ(window.size(), QSize(347, 262));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(colourValue(window.palette().color(QPalette::Window)), 0x00C0C0C0U);
+  EXPECT_EQ(argb(window.windowIcon().pixmap(32, 32).toImage()), argb(pointerimages::windowIcon()));
+}
+
+TEST(WindowDesign, FontsFallBackToFacesThatShowCyrillic) {
+  ResXWindow window;
+  const QFontInfo output(window.control(resxx)->font());
+  const QFontInfo caption(window.control(curcol)->font());
+  EXPECT_EQ(output.family(), QString("Liberation Serif"));
+  EXPECT_EQ(caption.family(), QString("DejaVu Sans"));
+  EXPECT_TRUE(output.bold() && caption.bold());
+  EXPECT_DOUBLE_EQ(window.control(resxx)->font().pointSizeF(), 9.75);
+  EXPECT_DOUBLE_EQ(window.control(stripbutton)->font().pointSizeF(), 8.25);
+}
+
+TEST(WindowDesign, TheResistorIsDrawnUnderTheBands) {
+  Shown shown;
+  struct Row {
+    QPoint point;
+    QColor colour;
+    const char *what;
+  };
+  const Row rows[] = {
+      {{133, 120}, QColor(0, 192, 0), "body"},          {{200, 97}, Qt::black, "body outline"},
+      {{131, 120}, Qt::black, "left cap outline"},      {{120, 100}, QColor(0, 192, 0), "left cap"},
+      {{105, 122}, QColor(255, 255, 0), "lead"},        {{300, 20}, QColor(192, 192, 192), "background"},
+      {{197, 120}, QColor(0, 192, 0), "hidden band 4"}, {{143, 120}, QColor(192, 255, 192), "unpainted band 1"},
+  };
+  const QImage image = shown.window.grab().toImage();
+  for (const Row &row : rows) {
+    EXPECT_EQ(image.pixelColor(row.point), row.colour) << row.what;
+  }
+}
+
+TEST(WindowStartUp, ShowsTheThreeBandLayout) {
+  Shown shown;
+  for (const Control hidden : {dig4, dig5, dig6, ppr}) {
+    EXPECT_FALSE(shown.window.control(hidden)->isVisible());
+  }
+  EXPECT_EQ(shown.text(stripbutton), QString("3полосы"));
+  EXPECT_EQ(shown.text(toler), QString("20%"));
+  EXPECT_EQ(shown.text(resxx), QString("???"));
+  EXPECT_EQ(argb(shown.window.cursor().pixmap().toImage()), argb(pointerimages::swatchArrow(black)));
+  EXPECT_EQ(shown.window.cursor().hotSpot(), QPoint(16, 16));
+}
+
+TEST(WindowClicks, APickThenABandClickPaintsTheBand) {
+  Shown shown;
+  shown.click(yellow);
+  EXPECT_EQ(shown.text(curcol), QString("текущий цвет-жёлтый"));
+  shown.click(dig1);
+  EXPECT_EQ(shown.pixel(dig1), QColor(255, 255, 0));
+  shown.click(violet);
+  shown.click(dig2);
+  shown.click(red);
+  shown.click(dig3);
+  EXPECT_EQ(shown.pixel(dig2), QColor(255, 0, 255));
+  EXPECT_EQ(shown.pixel(dig3), QColor(255, 0, 0));
+  EXPECT_EQ(shown.text(resxx), QString("4,7 KOm"));
+}
+
+TEST(WindowClicks, AHiddenBandTakesNoClickUntilShown) {
+  Shown shown;
+  shown.click(brown);
+  shown.click(dig4); // hidden: the click lands on the body
+  EXPECT_EQ(shown.window.backColor(dig4), kUnpaintedBand);
+  EXPECT_EQ(shown.pixel(dig4), QColor(0, 192, 0));
+  EXPECT_EQ(shown.text(toler), QString("20%"));
+
+  shown.click(stripbutton);
+  EXPECT_TRUE(shown.window.control(dig4)->isVisible());
+  shown.click(dig4);
+  EXPECT_EQ(shown.pixel(dig4), QColor(192, 64, 0));
+  EXPECT_EQ(shown.text(toler), QString("1%"));
+}
+
+TEST(WindowClicks, ControlsWithoutAHandlerIgnoreClicksAndTyping) {
+  Shown shown;
+  for (int i = 0; i < 3; ++i) {
+    shown.click(stripbutton); // six bands: every band and the coefficient label shown
+  }
+  shown.click(yellow);
+  const QPoint unwired[] = {
+      shown.window.control(curcolor)->geometry().center(),
+      shown.window.control(curcol)->geometry().center(),
+      shown.window.control(ppr)->geometry().center(),
+      shown.window.control(resxx)->geometry().center(),
+      shown.window.control(toler)->geometry().center(),
+      {90, 55},   // "Rx="
+      {195, 56},  // "±"
+      {250, 120}, // the body
+      {120, 100}, // an end cap
+      {105, 122}, // a lead
+      {300, 20},  // the background
+  };
+  for (const QPoint &point : unwired) {
+    shown.clickAt(point);
+    QTest::mouseDClick(shown.window.windowHandle(), Qt::LeftButton, {}, point);
+  }
+  for (const QChar ch : QString("Привет\t\x01 ,;")) {
+    QTest::sendKeyEvent(QTest::Click, shown.window.control(resxx), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  }
+  EXPECT_EQ(shown.text(toler), QString("??%"));
+  EXPECT_EQ(shown.text(ppr), QString("± ?? ppr/1градC"));
+  EXPECT_EQ(shown.text(stripbutton), QString("6-полос"));
+  for (const Control band : {dig1, dig2, dig3, dig4, dig5, dig6}) {
+    EXPECT_EQ(shown.window.backColor(band), kUnpaintedBand);
+  }
+  // The value field shows what was typed until the next value replaces it.
+  EXPECT_TRUE(shown.text(resxx).startsWith(QString("???Привет")));
+  shown.click(dig1);
+  EXPECT_EQ(shown.text(resxx), QString("4??"));
+}
+
+TEST(WindowClicks, TheButtonAnswersTheSpaceKey) {
+  Shown shown;
+  QWidget *button = shown.window.control(stripbutton);
+  button->setFocus();
+  QTest::keyClick(button, Qt::Key_Space);
+  EXPECT_EQ(shown.text(stripbutton), QString("4-полосы"));
+}
+
+TEST(WindowPointer, FollowsEveryPickWhileTheValueFieldKeepsItsOwn) {
+  Shown shown;
+  const QImage valueField = argb(pointerimages::valueFieldArrow());
+  for (int code = 0; code < 12; ++code) {
+    const auto swatch = static_cast<Control>(code);
+    shown.click(swatch);
+    EXPECT_EQ(argb(shown.window.cursor().pixmap().toImage()), argb(pointerimages::swatchArrow(swatch))) << code;
+    EXPECT_EQ(argb(shown.window.control(resxx)->cursor().pixmap().toImage()), valueField) << code;
+    EXPECT_EQ(shown.window.control(swatch)->cursor().shape(), Qt::ArrowCursor) << code;
+  }
+  EXPECT_EQ(shown.window.control(toler)->cursor().shape(), Qt::IBeamCursor);
+}

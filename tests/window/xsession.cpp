@@ -1,0 +1,142 @@
+#include "xsession.h"
+
+#include <xcb/xcb.h>
+
+#include <array>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <sys/wait.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T> Reply<T> reply(T *raw) { return Reply<T>(raw, &std::free); }
+
+xcb_atom_t atom(xcb_connection_t *c, const char *name) {
+  const auto r = reply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr));
+  return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+std::string property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type) {
+  const auto r = reply(xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, 1024), nullptr));
+  if (!r) {
+    return {};
+  }
+  return {static_cast<const char *>(xcb_get_property_value(r.get())),
+          static_cast<std::size_t>(xcb_get_property_value_length(r.get()))};
+}
+
+} // namespace
+
+XSession::XSession() {
+  std::array<int, 2> fds{};
+  if (pipe(fds.data()) != 0) {
+    return;
+  }
+  server_ = fork();
+  if (server_ == 0) {
+    ::close(fds[0]);
+    const std::string fd = std::to_string(fds[1]);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0", "1024x768x24",
+           static_cast<char *>(nullptr));
+    _exit(127);
+  }
+  ::close(fds[1]);
+  // Xvfb writes its display number once it accepts connections.
+  std::string number;
+  char ch = 0;
+  while (read(fds[0], &ch, 1) == 1 && ch != '\n') {
+    number += ch;
+  }
+  ::close(fds[0]);
+  if (number.empty()) {
+    return;
+  }
+  display_ = ":" + number;
+  connection_ = xcb_connect(display_.c_str(), nullptr);
+  if (xcb_connection_has_error(connection_) != 0) {
+    xcb_disconnect(connection_);
+    connection_ = nullptr;
+  }
+}
+
+XSession::~XSession() {
+  if (connection_ != nullptr) {
+    xcb_disconnect(connection_);
+  }
+  if (server_ > 0) {
+    kill(server_, SIGTERM);
+    waitpid(server_, nullptr, 0);
+  }
+}
+
+pid_t XSession::launch(const std::string &program) const {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    setenv("DISPLAY", display_.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
+    _exit(127);
+  }
+  return pid;
+}
+
+std::optional<XSession::Window> XSession::waitForWindow(const std::string &title,
+                                                        std::chrono::milliseconds timeout) const {
+  const xcb_atom_t netName = atom(connection_, "_NET_WM_NAME");
+  const xcb_atom_t utf8 = atom(connection_, "UTF8_STRING");
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  do {
+    const auto tree = reply(xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root), nullptr));
+    const xcb_window_t *children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
+    const int count = tree ? xcb_query_tree_children_length(tree.get()) : 0;
+    for (int i = 0; i < count; ++i) {
+      const auto attributes = reply(
+          xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, children[i]), nullptr));
+      if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE ||
+          property(connection_, children[i], netName, utf8) != title) {
+        continue;
+      }
+      const auto geometry =
+          reply(xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, children[i]), nullptr));
+      if (geometry) {
+        return Window{children[i], geometry->width, geometry->height};
+      }
+    }
+    std::this_thread::sleep_for(20ms);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return std::nullopt;
+}
+
+void XSession::close(const Window &window) const {
+  xcb_client_message_event_t event{};
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = window.id;
+  event.type = atom(connection_, "WM_PROTOCOLS");
+  event.data.data32[0] = atom(connection_, "WM_DELETE_WINDOW");
+  event.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(connection_, 0, window.id, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+  xcb_flush(connection_);
+}
+
+std::optional<int> XSession::waitForExit(pid_t pid, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  do {
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid) {
+      return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    std::this_thread::sleep_for(10ms);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return std::nullopt;
+}

@@ -1,0 +1,35 @@
+// Renders the window after a short decoding to a PNG, for the README:
+// four bands, yellow, violet, red and a gold tolerance band.
+#include "resxwindow.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QTest>
+
+#include <cstdio>
+
+int main(int argc, char *argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  ResXWindow window;
+  window.open();
+  const auto click = [&window](Control control) { QTest::mouseClick(window.control(control), Qt::LeftButton); };
+  using enum Control;
+  click(stripbutton);
+  for (const auto &[colour, band] : {std::pair{yellow, dig1}, {violet, dig2}, {red, dig3}, {gold, dig4}}) {
+    click(colour);
+    click(band);
+  }
+  // The picture shows the pointer too, where a user would rest it.
+  QImage image = window.grab().toImage();
+  QPainter painter(&image);
+  const QCursor pointer = window.cursor();
+  painter.drawPixmap(QPoint(292, 150) - pointer.hotSpot(), pointer.pixmap());
+  painter.end();
+  return image.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}

@@ -1,0 +1,222 @@
+#include "resxwindow.h"
+
+#include "design.h"
+#include "picturebox.h"
+#include "pointerimages.h"
+#include "qtcolour.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+QCursor pointer(const QImage &image) { return QCursor(QPixmap::fromImage(image), 16, 16); }
+
+QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A design colour; the desktop scheme's colours come from the application palette.
+QColor resolve(Colour colour) {
+  const QPalette palette = QApplication::palette();
+  switch (colour) {
+  case design::kButtonFace: return palette.color(QPalette::Button);
+  case design::kButtonText: return palette.color(QPalette::ButtonText);
+  case design::kWindowText: return palette.color(QPalette::WindowText);
+  default: return qtColour(colour);
+  }
+}
+
+QFont font(design::Face face) {
+  QFont f(face == design::Face::caption ? QStringLiteral("MS Sans Serif") : QStringLiteral("Times New Roman"));
+  f.setStyleHint(face == design::Face::caption ? QFont::SansSerif : QFont::Serif);
+  f.setPointSizeF(face == design::Face::caption ? 8.25 : 9.75);
+  f.setBold(true);
+  return f;
+}
+
+Qt::Alignment alignment(design::Align align) {
+  return Qt::AlignVCenter | (align == design::Align::centre ? Qt::AlignHCenter : Qt::AlignLeft);
+}
+
+QWidget *createControl(const design::Item &item, QWidget *parent) {
+  using design::Kind;
+  QWidget *widget = nullptr;
+  switch (item.kind) {
+  case Kind::pictureBox: widget = new PictureBox(parent); break;
+  case Kind::label: {
+    auto *label = new QLabel(qt(item.text), parent);
+    label->setAlignment(alignment(item.align));
+    label->setAutoFillBackground(true);
+    widget = label;
+    break;
+  }
+  case Kind::textBox: {
+    auto *edit = new QLineEdit(qt(item.text), parent);
+    edit->setFrame(false);
+    edit->setAlignment(alignment(item.align));
+    widget = edit;
+    break;
+  }
+  case Kind::button: {
+    auto *button = new QPushButton(qt(item.text), parent);
+    // Flat: a one-pixel border instead of a bevel.
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %2; }"
+                       "QPushButton:pressed { background: %3; }"
+                       "QPushButton:focus { border-style: dotted; }")
+            .arg(resolve(item.back).name(), resolve(item.fore).name(), resolve(item.back).darker(115).name()));
+    button->setCursor(Qt::ArrowCursor);
+    widget = button;
+    break;
+  }
+  case Kind::rectangle: return nullptr; // drawn on the window's surface
+  }
+  widget->setObjectName(qt(item.name));
+  widget->setGeometry(item.rect.left, item.rect.top, item.rect.width, item.rect.height);
+  QPalette palette = widget->palette();
+  palette.setColor(widget->backgroundRole(), resolve(item.back));
+  if (item.face != design::Face::none) {
+    widget->setFont(font(item.face));
+    palette.setColor(widget->foregroundRole(), resolve(item.fore));
+  }
+  widget->setPalette(palette);
+  if (!item.hover.empty()) {
+    widget->setToolTip(qt(item.hover));
+  }
+  widget->setProperty("tag", qt(item.tag));
+  if (item.kind == Kind::pictureBox || item.kind == Kind::label) {
+    widget->setFocusPolicy(Qt::NoFocus);
+  }
+  return widget;
+}
+
+} // namespace
+
+ResXWindow::ResXWindow() {
+  const design::Window &look = design::window();
+  setObjectName(qt(look.name));
+  setWindowTitle(qt(look.title));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(look.width, look.height);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, qtColour(look.back));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  setWindowIcon(QPixmap::fromImage(pointerimages::windowIcon()));
+  setCursor(pointer(pointerimages::designArrow()));
+  for (std::size_t i = 0; i < kSwatchCount; ++i) {
+    swatchCursors_[i] = pointer(pointerimages::swatchArrow(static_cast<Control>(i)));
+  }
+  createControls();
+  wireClicks();
+}
+
+void ResXWindow::createControls() {
+  // Labels first, so that every other control lies above them.
+  std::vector<const design::Item *> order;
+  for (const design::Item &item : design::items()) {
+    order.push_back(&item);
+  }
+  std::stable_partition(order.begin(), order.end(),
+                        [](const design::Item *item) { return item->kind == design::Kind::label; });
+  for (const design::Item *item : order) {
+    QWidget *widget = createControl(*item, this);
+    const auto position = static_cast<std::size_t>(item - design::items().data());
+    if (position < kControlCount) {
+      controls_[position] = widget;
+    }
+  }
+  control(Control::resxx)->setCursor(pointer(pointerimages::valueFieldArrow()));
+
+  // Keyboard focus moves through the focusable controls in their design order.
+  std::vector<std::pair<int, QWidget *>> focusable;
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (controls_[i]->focusPolicy() != Qt::NoFocus) {
+      focusable.emplace_back(design::items()[i].tabOrder, controls_[i]);
+    }
+  }
+  std::sort(focusable.begin(), focusable.end());
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+  }
+}
+
+void ResXWindow::wireClicks() {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const ResX::Handler handler = ResX::clickHandler(static_cast<Control>(i));
+    if (handler == nullptr) {
+      continue;
+    }
+    const auto forward = [this, handler] { (resx_.*handler)(); };
+    if (auto *box = qobject_cast<PictureBox *>(controls_[i])) {
+      connect(box, &PictureBox::clicked, this, forward);
+    } else if (auto *button = qobject_cast<QPushButton *>(controls_[i])) {
+      connect(button, &QPushButton::clicked, this, forward);
+    }
+  }
+}
+
+void ResXWindow::open() {
+  resx_.Form_Load();
+  setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+  show();
+}
+
+void ResXWindow::paintEvent(QPaintEvent * /*event*/) {
+  QPainter painter(this);
+  for (const design::Item &item : design::items()) {
+    if (item.kind != design::Kind::rectangle) {
+      continue;
+    }
+    const QRect area(item.rect.left, item.rect.top, item.rect.width, item.rect.height);
+    painter.fillRect(area, resolve(item.back));
+    painter.setPen(resolve(item.fore));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+  }
+}
+
+void ResXWindow::setBackColor(Control control, Colour colour) {
+  QWidget *widget = this->control(control);
+  QPalette palette = widget->palette();
+  palette.setColor(widget->backgroundRole(), qtColour(colour));
+  widget->setPalette(palette);
+}
+
+Colour ResXWindow::backColor(Control control) const {
+  const QWidget *widget = this->control(control);
+  return colourValue(widget->palette().color(widget->backgroundRole()));
+}
+
+std::string ResXWindow::tag(Control control) const {
+  return this->control(control)->property("tag").toString().toStdString();
+}
+
+void ResXWindow::setCaption(Control control, std::string_view caption) {
+  QWidget *widget = this->control(control);
+  if (auto *label = qobject_cast<QLabel *>(widget)) {
+    label->setText(qt(caption));
+  } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+    button->setText(qt(caption));
+  }
+}
+
+void ResXWindow::setText(Control control, std::string_view text) {
+  if (auto *edit = qobject_cast<QLineEdit *>(this->control(control))) {
+    edit->setText(qt(text));
+  }
+}
+
+void ResXWindow::setVisible(Control control, bool visible) { this->control(control)->setVisible(visible); }
+
+void ResXWindow::setWindowCursor(Control swatch) { setCursor(swatchCursor(swatch)); }
