@@ -13,8 +13,9 @@ constexpr Colour kLead = 0x0000FFFF;
 constexpr Colour kGrey = 0x00C0C0C0;
 constexpr Colour kBlackText = 0x00000000;
 
+// clang-format off
 constexpr std::array<Item, kItemCount> kItems{{
-    // name, kind, {left, top, width, height}, back, fore, text, tag, hover, face, align, tab
+    // name, kind, {left, top, width, height}, back, fore, text, tag, hover, face, align, tab[, accessible name, description]
     {"black", K::pictureBox, {17, 7, 40, 16}, 0x00000000, kNoColour, "", "0", "0-черный", F::none, A::left, 1},
     {"brown", K::pictureBox, {16, 27, 41, 16}, 0x000040C0, kNoColour, "", "1", "1-коричневый", F::none, A::left, 10},
     {"red", K::pictureBox, {16, 49, 40, 16}, 0x000000FF, kNoColour, "", "2", "2-красный", F::none, A::left, 2},
@@ -27,27 +28,17 @@ constexpr std::array<Item, kItemCount> kItems{{
     {"white", K::pictureBox, {16, 195, 40, 16}, 0x00FFFFFF, kNoColour, "", "9", "9-белый", F::none, A::left, 9},
     {"gold", K::pictureBox, {17, 216, 40, 16}, 0x00C0FFFF, kNoColour, "", "10", "10-золотой", F::none, A::left, 8},
     {"silver", K::pictureBox, {16, 237, 40, 16}, 0x00FFFFC0, kNoColour, "", "", "11-серебряный", F::none, A::left, 11},
-    {"dig1", K::pictureBox, {137, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 17},
-    {"dig2", K::pictureBox, {155, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 18},
-    {"dig3", K::pictureBox, {173, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 19},
-    {"dig4", K::pictureBox, {191, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 20},
-    {"dig5", K::pictureBox, {209, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 21},
-    {"dig6", K::pictureBox, {228, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 22},
-    {"curcolor", K::pictureBox, {144, 156, 102, 19}, 0x00000000, kNoColour, "", "", "", F::none, A::left, 24},
-    {"curcol",
-     K::label,
-     {102, 180, 196, 18},
-     kButtonFace,
-     kButtonText,
-     "текущий цвет-чёрный",
-     "",
-     "",
-     F::caption,
-     A::centre,
-     25},
-    {"resxx", K::textBox, {110, 47, 76, 19}, kGrey, kBlackText, "???", "", "", F::output, A::left, 14},
-    {"toler", K::textBox, {207, 48, 37, 19}, kGrey, kBlackText, "??", "", "", F::output, A::left, 13},
-    {"ppr", K::label, {246, 48, 96, 21}, kGrey, kBlackText, "± ?? ppr/1градC", "", "", F::output, A::left, 23},
+    {"dig1", K::pictureBox, {137, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 17, "полоса 1", ""},
+    {"dig2", K::pictureBox, {155, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 18, "полоса 2", ""},
+    {"dig3", K::pictureBox, {173, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 19, "полоса 3", ""},
+    {"dig4", K::pictureBox, {191, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 20, "полоса 4", ""},
+    {"dig5", K::pictureBox, {209, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 21, "полоса 5", ""},
+    {"dig6", K::pictureBox, {228, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 22, "полоса 6", ""},
+    {"curcolor", K::pictureBox, {144, 156, 102, 19}, 0x00000000, kNoColour, "", "", "", F::none, A::left, 24, "текущий цвет", ""},
+    {"curcol", K::label, {102, 180, 196, 18}, kButtonFace, kButtonText, "текущий цвет-чёрный", "", "", F::caption, A::centre, 25},
+    {"resxx", K::textBox, {110, 47, 76, 19}, kGrey, kBlackText, "???", "", "", F::output, A::left, 14, "", "номинальное сопротивление"},
+    {"toler", K::textBox, {207, 48, 37, 19}, kGrey, kBlackText, "??", "", "", F::output, A::left, 13, "", "допуск"},
+    {"ppr", K::label, {246, 48, 96, 21}, kGrey, kBlackText, "± ?? ppr/1градC", "", "", F::output, A::left, 23, "", "температурный коэффициент сопротивления"},
     {"stripbutton", K::button, {162, 213, 85, 22}, kGrey, kButtonText, "3 полосы", "", "", F::caption, A::centre, 7},
     {"Label0", K::label, {73, 45, 37, 21}, kGrey, kBlackText, "Rx=", "", "", F::output, A::centre, 16},
     {"Label1", K::label, {186, 46, 20, 21}, kGrey, kBlackText, "±", "", "", F::output, A::centre, 15},
@@ -57,6 +48,7 @@ constexpr std::array<Item, kItemCount> kItems{{
     {"Res3", K::rectangle, {101, 118, 17, 9}, kLead, kWindowText, "", "", "", F::none, A::left, -1},
     {"Res4", K::rectangle, {274, 119, 17, 9}, kLead, kWindowText, "", "", "", F::none, A::left, -1},
 }};
+// clang-format on
 
 constexpr Window kWindow{"ResX", "Цветовая маркировка по ГОСT175-72 и 62IEC", 347, 262, kGrey};
 

@@ -38,6 +38,10 @@ struct Item {
   Face face;
   Align align;
   int tabOrder; // -1: never in the tab order
+  // For assistive technology: the name of a picture box that has no hover
+  // text, and what an output field holds.
+  std::string_view accessibleName = {};
+  std::string_view description = {};
 };
 
 // The addressable controls first, in the order of `Control`, then the two

@@ -257,4 +257,8 @@ QImage valueFieldArrow() { return paint(kValueArrow, kValueLeft, kValueTop, lege
 
 QImage windowIcon() { return paint(kIcon, 0, 0, legendInk); }
 
+QImage enlarged(const QImage &image, int factor) {
+  return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 } // namespace pointerimages

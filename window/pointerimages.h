@@ -18,4 +18,8 @@ QImage valueFieldArrow();
 // The window's resistor icon, fully opaque.
 QImage windowIcon();
 
+// The image `factor` times larger, every pixel a square block: no smoothing,
+// so the pixel art stays sharp.
+QImage enlarged(const QImage &image, int factor);
+
 } // namespace pointerimages

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,13 +16,29 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QtMath>
 
 #include <algorithm>
 #include <vector>
 
 namespace {
 
-QCursor pointer(const QImage &image) { return QCursor(QPixmap::fromImage(image), 16, 16); }
+// A pointer with its hot spot at the image centre, drawn at the screen's
+// density in whole pixels so that it stays sharp.
+QCursor pointer(const QImage &image) {
+  const int factor = std::max(1, qCeil(qApp->devicePixelRatio()));
+  QPixmap pixmap = QPixmap::fromImage(pointerimages::enlarged(image, factor));
+  pixmap.setDevicePixelRatio(factor);
+  return QCursor(pixmap, 16, 16);
+}
+
+QIcon icon() {
+  QIcon icon;
+  for (const int factor : {1, 2, 4, 8}) {
+    icon.addPixmap(QPixmap::fromImage(pointerimages::enlarged(pointerimages::windowIcon(), factor)));
+  }
+  return icon;
+}
 
 QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -94,6 +111,11 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
     widget->setToolTip(qt(item.hover));
   }
   widget->setProperty("tag", qt(item.tag));
+  // Picture boxes show no text: assistive technology names them by their hover text or design name.
+  if (item.kind == Kind::pictureBox) {
+    widget->setAccessibleName(qt(item.hover.empty() ? item.accessibleName : item.hover));
+  }
+  widget->setAccessibleDescription(qt(item.description));
   if (item.kind == Kind::pictureBox || item.kind == Kind::label) {
     widget->setFocusPolicy(Qt::NoFocus);
   }
@@ -113,7 +135,7 @@ ResXWindow::ResXWindow() {
   palette.setColor(QPalette::Window, qtColour(look.back));
   setPalette(palette);
   setAutoFillBackground(true);
-  setWindowIcon(QPixmap::fromImage(pointerimages::windowIcon()));
+  setWindowIcon(icon());
   setCursor(pointer(pointerimages::designArrow()));
   for (std::size_t i = 0; i < kSwatchCount; ++i) {
     swatchCursors_[i] = pointer(pointerimages::swatchArrow(static_cast<Control>(i)));
@@ -180,9 +202,9 @@ void ResXWindow::paintEvent(QPaintEvent * /*event*/) {
       continue;
     }
     const QRect area(item.rect.left, item.rect.top, item.rect.width, item.rect.height);
-    painter.fillRect(area, resolve(item.back));
-    painter.setPen(resolve(item.fore));
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    // The one-pixel outline as filled areas: exact at any screen density.
+    painter.fillRect(area, resolve(item.fore));
+    painter.fillRect(area.adjusted(1, 1, -1, -1), resolve(item.back));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "design.h"
 #include "pointerimages.h"
 #include "qtcolour.h"
+#include "qtprint.h"
 #include "resxwindow.h"
 
 #include <QFontInfo>

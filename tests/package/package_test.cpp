@@ -1,0 +1,118 @@
+#include "pointerimages.h"
+#include "xsession.h"
+
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Output {
+  int status;
+  std::string text;
+};
+
+Output run(const std::string &command) {
+  Output out{-1, {}};
+  FILE *pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) {
+    return out;
+  }
+  std::array<char, 4096> buffer{};
+  while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
+    out.text.append(buffer.data(), n);
+  }
+  out.status = pclose(pipe);
+  return out;
+}
+
+fs::path debianPackage() {
+  for (const auto &entry : fs::directory_iterator(RESX_PACKAGE_DIR)) {
+    if (entry.path().extension() == ".deb") {
+      return entry.path();
+    }
+  }
+  return {};
+}
+
+// The package unpacked into a temporary root, removed afterwards.
+class Unpacked : public testing::Test {
+protected:
+  void SetUp() override {
+    deb_ = debianPackage();
+    ASSERT_FALSE(deb_.empty()) << "no package in " << RESX_PACKAGE_DIR;
+    std::string pattern = (fs::temp_directory_path() / "resx-package-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+    const Output unpack = run("dpkg-deb -x '" + deb_.string() + "' '" + root_.string() + "'");
+    ASSERT_EQ(unpack.status, 0) << unpack.text;
+  }
+  void TearDown() override {
+    if (!root_.empty()) {
+      fs::remove_all(root_);
+    }
+  }
+
+  fs::path deb_;
+  fs::path root_;
+};
+
+} // namespace
+
+TEST_F(Unpacked, HoldsTheProgramItsMenuEntryAndSharpIcons) {
+  const fs::path program = root_ / "usr/bin/resx";
+  ASSERT_TRUE(fs::exists(program));
+  EXPECT_NE(fs::status(program).permissions() & fs::perms::owner_exec, fs::perms::none);
+
+  const fs::path entry = root_ / "usr/share/applications/resx.desktop";
+  ASSERT_TRUE(fs::exists(entry));
+  const Output valid = run("desktop-file-validate '" + entry.string() + "'");
+  EXPECT_EQ(valid.status, 0);
+  EXPECT_EQ(valid.text, "");
+
+  const QImage icon = pointerimages::windowIcon().convertToFormat(QImage::Format_ARGB32);
+  for (const int factor : {1, 2, 4, 8}) {
+    const int size = 32 * factor;
+    const fs::path file = root_ / ("usr/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) +
+                                   "/apps/resx.png");
+    const QImage image = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(image, pointerimages::enlarged(icon, factor)) << file;
+  }
+}
+
+TEST_F(Unpacked, DependsOnTheQtAndCLibrariesItLinks) {
+  const Output depends = run("dpkg-deb -f '" + deb_.string() + "' Depends");
+  ASSERT_EQ(depends.status, 0) << depends.text;
+  EXPECT_NE(depends.text.find("libqt6widgets6"), std::string::npos) << depends.text;
+  EXPECT_NE(depends.text.find("libc6"), std::string::npos) << depends.text;
+}
+
+TEST_F(Unpacked, TheProgramOpensItsWindowAndClosesCleanly) {
+  const XSession session;
+  ASSERT_TRUE(session.ok()) << "Xvfb did not start";
+  const pid_t pid = session.launch((root_ / "usr/bin/resx").string());
+  ASSERT_GT(pid, 0);
+  const auto window = session.waitForWindow("Цветовая маркировка по ГОСT175-72 и 62IEC", 10s);
+  if (!window) {
+    kill(pid, SIGKILL);
+    FAIL() << "the unpacked program showed no window";
+  }
+  EXPECT_EQ(window->width, 347);
+  session.close(*window);
+  const auto status = XSession::waitForExit(pid, 2s);
+  if (!status) {
+    kill(pid, SIGKILL);
+  }
+  EXPECT_EQ(status, 0);
+}

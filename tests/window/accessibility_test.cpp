@@ -1,0 +1,54 @@
+#include "qtprint.h"
+#include "resxwindow.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+using enum Control;
+
+namespace {
+
+QString accessible(const ResXWindow &window, Control control, QAccessible::Text what) {
+  QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window.control(control));
+  return face != nullptr ? face->text(what) : QStringLiteral("<no interface>");
+}
+
+} // namespace
+
+TEST(Accessibility, EveryControlCanBeToldApart) {
+  struct Row {
+    Control control;
+    const char *name;
+    const char *description;
+  };
+  const Row rows[] = {
+      {black, "0-черный", "0-черный"}, // Qt describes a control by its tooltip
+      {brown, "1-коричневый", "1-коричневый"},
+      {yellow, "4-жёлтый", "4-жёлтый"},
+      {silver, "11-серебряный", "11-серебряный"},
+      {dig1, "полоса 1", ""},
+      {dig6, "полоса 6", ""},
+      {curcolor, "текущий цвет", ""},
+      {curcol, "текущий цвет-чёрный", ""}, // a label keeps its own text
+      {stripbutton, "3 полосы", ""},
+      {resxx, "", "номинальное сопротивление"},
+      {toler, "", "допуск"},
+      {ppr, "± ?? ppr/1градC", "температурный коэффициент сопротивления"},
+  };
+  const ResXWindow window;
+  for (const Row &row : rows) {
+    EXPECT_EQ(accessible(window, row.control, QAccessible::Name), QString(row.name)) << row.name;
+    EXPECT_EQ(accessible(window, row.control, QAccessible::Description), QString(row.description)) << row.name;
+  }
+}
+
+TEST(Accessibility, NamesFollowTheControlsTexts) {
+  ResXWindow window;
+  window.setCaption(stripbutton, "4-полосы");
+  window.setText(resxx, "4,7 KOm");
+  EXPECT_EQ(accessible(window, stripbutton, QAccessible::Name), QString("4-полосы"));
+  EXPECT_EQ(accessible(window, resxx, QAccessible::Value), QString("4,7 KOm"));
+}

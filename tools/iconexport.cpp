@@ -1,0 +1,28 @@
+// Writes the window's icon into a hicolor icon theme folder, at its own size
+// and at whole multiples of it, enlarged without smoothing.
+#include "pointerimages.h"
+
+#include <QDir>
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+
+int main(int argc, char *argv[]) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s THEME_DIR ICON_NAME\n", argv[0]);
+    return 2;
+  }
+  const QString theme = QString::fromLocal8Bit(argv[1]);
+  const QString name = QString::fromLocal8Bit(argv[2]);
+  const QImage icon = pointerimages::windowIcon();
+  for (const int factor : {1, 2, 4, 8}) {
+    const int size = icon.width() * factor;
+    const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size);
+    if (!QDir().mkpath(folder) || !pointerimages::enlarged(icon, factor).save(folder + '/' + name + ".png")) {
+      std::fprintf(stderr, "cannot write the %dx%d icon\n", size, size);
+      return 1;
+    }
+  }
+  return 0;
+}
