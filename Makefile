@@ -2,8 +2,9 @@
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run suite test fuzz bench package screenshot clean
 
 all: build
 
@@ -16,11 +17,44 @@ configure: deps
 build: configure
 	cmake --build --preset $(PRESET) -j $(JOBS)
 
-test: build
+# One preset's suite: `make suite PRESET=asan`.
+suite: build
 	ctest --preset $(PRESET) -j $(JOBS)
 
+# The whole suite, then again under the sanitizers, then a short fuzz.
+test: deps
+	$(MAKE) --no-print-directory suite PRESET=dev
+	$(MAKE) --no-print-directory suite PRESET=asan
+	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20; \
+	else echo "Fuzzing skipped: clang++ is missing (scripts/packages.txt lists clang)."; fi
+
+# The decoder fuzzer for FUZZ_SECONDS; the corpus it grows and any crash stay in build/fuzz.
+fuzz: deps
+	@command -v clang++ >/dev/null 2>&1 || { echo "make fuzz needs clang++ (scripts/packages.txt lists clang)."; exit 1; }
+	@test -f build/fuzz/CMakeCache.txt || cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
+	build/fuzz/tests/fuzz/decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
+	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus
+
+# Every benchmark, built in Release and run one at a time; never part of `make test`.
+bench: deps
+	@test -f build/release/CMakeCache.txt || cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cmake --build --preset release --target run_benchmarks -j 1
+
 run: build
-	@echo "The window is not built yet; run 'make test' to check the decoder."
+	$(BUILD_DIR)/app/resx
+
+# A Debian package of the Release build, in build/release/package.
+package: deps
+	@test -f build/release/CMakeCache.txt || cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cd build/release && cpack --config CPackConfig.cmake
+
+# The window after a short decoding, rendered offscreen for the README.
+screenshot: build
+	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/xdg-runtime $(BUILD_DIR)/tools/resx_screenshot docs/window.png
 
 clean:
 	rm -rf build

@@ -1,0 +1,31 @@
+#include "harness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::uint32_t kSequences = 10'000;
+constexpr std::size_t kClicks = 100;
+constexpr std::uint32_t kBlocks = 4; // a failure names its block as well as its seed
+constexpr std::uint32_t kPerBlock = kSequences / kBlocks;
+
+class RandomClicks : public testing::TestWithParam<std::uint32_t> {};
+
+} // namespace
+
+// Each seed gives a sequence of clicks a user could make; the decoder must
+// agree with the oracle after every one of them.
+TEST_P(RandomClicks, AgreeWithTheOracleAfterEveryClick) {
+  for (std::uint32_t seed = GetParam() * kPerBlock; seed < (GetParam() + 1) * kPerBlock; ++seed) {
+    const std::vector<Control> clicks = randomClicks(seed, kClicks);
+    if (const std::optional<Failure> failure = replay(clicks)) {
+      const std::optional<Failure> shortest = shrink(clicks);
+      FAIL() << "seed " << seed << ": disagreement after click " << failure->clicks.size() << " of " << kClicks
+             << "\nfailing prefix: " << names(failure->clicks) << "\nshortest failing clicks ("
+             << shortest->clicks.size() << "): " << names(shortest->clicks) << "\n"
+             << shortest->message;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomClicks, testing::Range(0U, kBlocks));
