@@ -1,6 +1,7 @@
 #include "resxwindow.h"
 
 #include "design.h"
+#include "flatbutton.h"
 #include "picturebox.h"
 #include "pointerimages.h"
 #include "qtcolour.h"
@@ -85,13 +86,7 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
     break;
   }
   case Kind::button: {
-    auto *button = new QPushButton(qt(item.text), parent);
-    // Flat: a one-pixel border instead of a bevel.
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %2; }"
-                       "QPushButton:pressed { background: %3; }"
-                       "QPushButton:focus { border-style: dotted; }")
-            .arg(resolve(item.back).name(), resolve(item.fore).name(), resolve(item.back).darker(115).name()));
+    auto *button = new FlatButton(qt(item.text), parent);
     button->setCursor(Qt::ArrowCursor);
     widget = button;
     break;

@@ -84,8 +84,8 @@ TEST_F(Unpacked, HoldsTheProgramItsMenuEntryAndSharpIcons) {
   const QImage icon = pointerimages::windowIcon().convertToFormat(QImage::Format_ARGB32);
   for (const int factor : {1, 2, 4, 8}) {
     const int size = 32 * factor;
-    const fs::path file = root_ / ("usr/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) +
-                                   "/apps/resx.png");
+    const fs::path file =
+        root_ / ("usr/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/resx.png");
     const QImage image = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(image, pointerimages::enlarged(icon, factor)) << file;
   }

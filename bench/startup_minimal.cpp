@@ -1,0 +1,15 @@
+#include "design.h"
+#include "firstpaintquit.h"
+
+#include <QApplication>
+#include <QWidget>
+
+// The floor for start-up: a plain Qt window of the program's size, ending at its first paint.
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  QWidget window;
+  const FirstPaintQuit quit(window);
+  window.setFixedSize(design::window().width, design::window().height);
+  window.show();
+  return QApplication::exec();
+}
