@@ -45,8 +45,8 @@ TEST(HighDensity, TheWindowKeepsItsLayoutAtTwiceTheSize) {
   EXPECT_EQ(image.size(), QSize(694, 524));
   EXPECT_EQ(window.control(dig1)->geometry(), QRect(137, 100, 13, 46));
   EXPECT_EQ(image.pixelColor(band * 2), QColor(255, 0, 0));
-  EXPECT_EQ(image.pixelColor(QPoint(137, 100) * 2), QColor(255, 0, 0));             // the band's corner
-  EXPECT_EQ(image.pixelColor(QPoint(150, 120) * 2), QColor(0, 192, 0));             // the body beside it
+  EXPECT_EQ(image.pixelColor(QPoint(137, 100) * 2), QColor(255, 0, 0));               // the band's corner
+  EXPECT_EQ(image.pixelColor(QPoint(150, 120) * 2), QColor(0, 192, 0));               // the body beside it
   EXPECT_EQ(image.pixelColor(QPoint(200, 97) * 2 + QPoint(1, 1)), QColor(Qt::black)); // a 2-pixel outline
 }
 

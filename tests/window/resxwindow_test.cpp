@@ -3,6 +3,7 @@
 #include "qtcolour.h"
 #include "qtprint.h"
 #include "resxwindow.h"
+#include "showntext.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -18,19 +19,6 @@ using enum Control;
 
 namespace {
 
-QString text(const QWidget *widget) {
-  if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-    return label->text();
-  }
-  if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
-    return edit->text();
-  }
-  if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
-    return button->text();
-  }
-  return {};
-}
-
 QImage argb(const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32); }
 
 // An opened window that takes real clicks through its native window.
@@ -44,7 +32,7 @@ struct Shown {
   void click(Control control) { clickAt(window.control(control)->geometry().center()); }
   QColor pixel(QPoint point) { return window.grab().toImage().pixelColor(point); }
   QColor pixel(Control control) { return pixel(window.control(control)->geometry().center()); }
-  [[nodiscard]] QString text(Control control) const { return ::text(window.control(control)); }
+  [[nodiscard]] QString text(Control control) const { return shownText(window.control(control)); }
 };
 
 } // namespace
@@ -67,7 +55,7 @@ TEST(WindowDesign, EveryControlIsCreatedFromItsDesignValues) {
     EXPECT_EQ(widget->geometry(), QRect(item.rect.left, item.rect.top, item.rect.width, item.rect.height));
     EXPECT_EQ(widget->toolTip().toStdString(), item.hover);
     EXPECT_EQ(widget->property("tag").toString().toStdString(), item.tag);
-    EXPECT_EQ(text(widget).toStdString(), item.text);
+    EXPECT_EQ(shownText(widget).toStdString(), item.text);
     EXPECT_TRUE(widget->isVisibleTo(&window));
     if (!design::isSystemColour(item.back)) {
       EXPECT_EQ(colourValue(widget->palette().color(widget->backgroundRole())), item.back);
@@ -85,8 +73,8 @@ TEST(WindowDesign, SpotValuesOfTheLayout) {
   EXPECT_EQ(window.tag(silver), "");
   EXPECT_EQ(window.tag(grey), "8");
   EXPECT_EQ(window.backColor(brown), 0x000040C0U);
-  EXPECT_EQ(text(window.control(stripbutton)), QString("3 полосы"));
-  EXPECT_EQ(text(window.control(toler)), QString("??"));
+  EXPECT_EQ(shownText(window.control(stripbutton)), QString("3 полосы"));
+  EXPECT_EQ(shownText(window.control(toler)), QString("??"));
 }
 
 TEST(WindowDesign, FixedWindowWithACloseBoxOnly) {

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <thread>
 #include <unistd.h>
@@ -69,6 +70,12 @@ XSession::XSession() {
 }
 
 XSession::~XSession() {
+  for (const pid_t pid : launched_) {
+    if (running(pid)) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+  }
   if (connection_ != nullptr) {
     xcb_disconnect(connection_);
   }
@@ -85,6 +92,9 @@ pid_t XSession::launch(const std::string &program) const {
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
     _exit(127);
+  }
+  if (pid > 0) {
+    launched_.push_back(pid);
   }
   return pid;
 }
@@ -117,6 +127,50 @@ std::optional<XSession::Window> XSession::waitForWindow(const std::string &title
   return std::nullopt;
 }
 
+std::optional<XSession::Point> XSession::origin(const Window &window) const {
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+  const auto r = reply(xcb_translate_coordinates_reply(
+      connection_, xcb_translate_coordinates(connection_, window.id, root, 0, 0), nullptr));
+  if (!r) {
+    return std::nullopt;
+  }
+  return Point{r->dst_x, r->dst_y};
+}
+
+std::optional<std::uint32_t> XSession::pixel(const Window &window, Point at) const {
+  const auto r = reply(
+      xcb_get_image_reply(connection_,
+                          xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window.id,
+                                        static_cast<std::int16_t>(at.x), static_cast<std::int16_t>(at.y), 1, 1, ~0U),
+                          nullptr));
+  // The server's 24-bit visual: one 32-bit pixel, blue in the lowest byte.
+  if (!r || xcb_get_image_data_length(r.get()) < 4) {
+    return std::nullopt;
+  }
+  const std::uint8_t *data = xcb_get_image_data(r.get());
+  return static_cast<std::uint32_t>(data[0] | data[1] << 8 | data[2] << 16);
+}
+
+int XSession::run(const std::vector<std::string> &command) const {
+  std::vector<char *> argv;
+  argv.reserve(command.size() + 1);
+  for (const std::string &argument : command) {
+    argv.push_back(const_cast<char *>(argument.c_str()));
+  }
+  argv.push_back(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    setenv("DISPLAY", display_.c_str(), 1);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
+    return -1;
+  }
+  return WEXITSTATUS(status);
+}
+
 void XSession::close(const Window &window) const {
   xcb_client_message_event_t event{};
   event.response_type = XCB_CLIENT_MESSAGE;
@@ -139,4 +193,23 @@ std::optional<int> XSession::waitForExit(pid_t pid, std::chrono::milliseconds ti
     std::this_thread::sleep_for(10ms);
   } while (std::chrono::steady_clock::now() < deadline);
   return std::nullopt;
+}
+
+bool XSession::running(pid_t pid) {
+  siginfo_t info{};
+  return waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
+}
+
+long XSession::residentKiB(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string key;
+  while (status >> key) {
+    if (key == "VmRSS:") {
+      long kib = -1;
+      status >> kib;
+      return kib;
+    }
+    status.ignore(4096, '\n');
+  }
+  return -1;
 }

@@ -1,21 +1,28 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 struct xcb_connection_t;
 
 // A private X server (Xvfb) for running the real program as a user would, and
 // the few window-manager chores the tests need: finding a top-level window by
-// title and asking it to close with WM_DELETE_WINDOW.
+// title, locating it and reading its pixels, and asking it to close with
+// WM_DELETE_WINDOW.
 class XSession {
 public:
   struct Window {
     unsigned id;
     int width;
     int height;
+  };
+  struct Point {
+    int x;
+    int y;
   };
 
   XSession(); // starts Xvfb; `ok()` tells whether it came up
@@ -28,15 +35,27 @@ public:
   [[nodiscard]] bool ok() const { return connection_ != nullptr; }
   [[nodiscard]] const std::string &display() const { return display_; }
 
-  // Starts a program on this display; returns its process id, or -1.
+  // Starts a program on this display; returns its process id, or -1. A program
+  // still running when the session ends is killed.
   [[nodiscard]] pid_t launch(const std::string &program) const;
   [[nodiscard]] std::optional<Window> waitForWindow(const std::string &title, std::chrono::milliseconds timeout) const;
+  // The top left of the window's client area on the screen.
+  [[nodiscard]] std::optional<Point> origin(const Window &window) const;
+  // The colour shown at a point of the window, as 0x00RRGGBB.
+  [[nodiscard]] std::optional<std::uint32_t> pixel(const Window &window, Point at) const;
+  // Runs a command (such as xdotool) on this display and waits: its exit status, or -1.
+  [[nodiscard]] int run(const std::vector<std::string> &command) const;
   void close(const Window &window) const;
+  // Whether a launched program is still running; leaves its exit status to `waitForExit`.
+  static bool running(pid_t pid);
+  // The resident memory of a process in KiB, from /proc; -1 if unknown.
+  static long residentKiB(pid_t pid);
   // The exit status of a launched program, or nothing if it is still running after the timeout.
   static std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds timeout);
 
 private:
   pid_t server_ = -1;
+  mutable std::vector<pid_t> launched_;
   std::string display_;
   xcb_connection_t *connection_ = nullptr;
 };
