@@ -166,37 +166,40 @@ void checkPpm(const Oracle &oracle, std::string_view text, Report &report) {
 
 } // namespace
 
-std::string check(const Oracle &oracle, const ControlView &view) {
+std::string check(const Oracle &oracle, const RecordingSurface &surface) {
   Report report;
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto control = static_cast<Control>(i);
-    if (view.visible(control) != oracle.visible(control)) {
+    if (surface.state(control).visible != oracle.visible(control)) {
       report.fail(design::item(control).name,
                   oracle.visible(control) ? " is hidden, expected shown" : " is shown, expected hidden");
     }
   }
   for (int band = 1; band <= 6; ++band) {
     const auto control = static_cast<Control>(index(Control::dig1) + static_cast<std::size_t>(band - 1));
-    if (view.back(control) != oracle.bandColour(band)) {
-      report.fail("dig", band, " has colour ", hex(view.back(control)), ", expected ", hex(oracle.bandColour(band)));
+    if (surface.state(control).back != oracle.bandColour(band)) {
+      report.fail("dig", band, " has colour ", hex(surface.state(control).back), ", expected ",
+                  hex(oracle.bandColour(band)));
     }
   }
-  if (view.text(Control::stripbutton) != oracle.buttonCaption()) {
-    report.fail("stripbutton \"", view.text(Control::stripbutton), "\", expected \"", oracle.buttonCaption(), "\"");
+  if (surface.state(Control::stripbutton).text != oracle.buttonCaption()) {
+    report.fail("stripbutton \"", surface.state(Control::stripbutton).text, "\", expected \"", oracle.buttonCaption(),
+                "\"");
   }
   const int current = oracle.current();
-  if (view.cursor() != static_cast<Control>(current)) {
+  if (surface.windowCursor() != static_cast<Control>(current)) {
     report.fail("the window pointer is not that of ", design::item(static_cast<Control>(current)).name);
   }
-  if (view.back(Control::curcolor) != Oracle::colour(current)) {
-    report.fail("curcolor has colour ", hex(view.back(Control::curcolor)), ", expected ", hex(Oracle::colour(current)));
+  if (surface.state(Control::curcolor).back != Oracle::colour(current)) {
+    report.fail("curcolor has colour ", hex(surface.state(Control::curcolor).back), ", expected ",
+                hex(Oracle::colour(current)));
   }
   const std::string caption = "текущий цвет-" + std::string(Oracle::colourName(current));
-  if (view.text(Control::curcol) != caption) {
-    report.fail("curcol \"", view.text(Control::curcol), "\", expected \"", caption, "\"");
+  if (surface.state(Control::curcol).text != caption) {
+    report.fail("curcol \"", surface.state(Control::curcol).text, "\", expected \"", caption, "\"");
   }
 
-  const std::string_view value = view.text(Control::resxx);
+  const std::string_view value = surface.state(Control::resxx).text;
   if (!oracle.valueWritten() || !oracle.multiplierExponent()) {
     const std::string expected = oracle.valueWritten() ? oracle.digitCharacters() : "???";
     if (value != expected) {
@@ -205,7 +208,7 @@ std::string check(const Oracle &oracle, const ControlView &view) {
   } else {
     checkValue(oracle, value, report);
   }
-  checkTolerance(oracle, view.text(Control::toler), report);
-  checkPpm(oracle, view.text(Control::ppr), report);
+  checkTolerance(oracle, surface.state(Control::toler).text, report);
+  checkPpm(oracle, surface.state(Control::ppr).text, report);
   return report.str();
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "controlview.h"
 #include "oracle.h"
+#include "recordingsurface.h"
 
 #include <string>
 
-// Compares a window with the oracle fed the same clicks: visibility, band
+// Compares a recording surface with the oracle fed the same clicks: visibility, band
 // colours, current colour, button caption, and the value, tolerance and
 // temperature-coefficient texts read back as numbers. Returns one line per
 // disagreement, empty when they agree.
-std::string check(const Oracle &oracle, const ControlView &view);
+std::string check(const Oracle &oracle, const RecordingSurface &surface);

@@ -1,6 +1,5 @@
 #include "checker.h"
 #include "harness.h"
-#include "recordingview.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +23,7 @@ struct Scene {
       oracle.click(control);
     }
   }
-  [[nodiscard]] std::string check() const { return ::check(oracle, RecordingView(surface)); }
+  [[nodiscard]] std::string check() const { return ::check(oracle, surface); }
 };
 
 // Five bands: yellow, violet, black, red, gold: "47,0 KOm", "5%".
