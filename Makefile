@@ -12,7 +12,7 @@ deps:
 	./scripts/install-deps
 
 configure: deps
-	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake --preset $(PRESET)
+	cmake --preset $(PRESET)
 
 build: configure
 	cmake --build --preset $(PRESET) -j $(JOBS)
@@ -31,7 +31,7 @@ test: deps
 # The decoder fuzzer for FUZZ_SECONDS; the corpus it grows and any crash stay in build/fuzz.
 fuzz: deps
 	@command -v clang++ >/dev/null 2>&1 || { echo "make fuzz needs clang++ (scripts/packages.txt lists clang)."; exit 1; }
-	@test -f build/fuzz/CMakeCache.txt || cmake --preset fuzz
+	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
 	build/fuzz/tests/fuzz/decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
@@ -39,7 +39,7 @@ fuzz: deps
 
 # Every benchmark, built in Release and run one at a time; never part of `make test`.
 bench: deps
-	@test -f build/release/CMakeCache.txt || cmake --preset release
+	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 	cmake --build --preset release --target run_benchmarks -j 1
 
@@ -48,7 +48,7 @@ run: build
 
 # A Debian package of the Release build, in build/release/package.
 package: deps
-	@test -f build/release/CMakeCache.txt || cmake --preset release
+	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 	cd build/release && cpack --config CPackConfig.cmake
 

@@ -1,4 +1,4 @@
-#include "resxwindow.h"
+#include "window/resxwindow.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
-#include "resxwindow.h"
-#include "stats.h"
+#include "bench/stats.h"
+#include "window/resxwindow.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -84,7 +84,8 @@ int main(int argc, char *argv[]) {
     QCoreApplication::sendPostedEvents();
     const auto end = std::chrono::steady_clock::now();
 
-    if (band && (bandPaints.count() == paintsBefore || window.backColor(dig1) != window.backColor(pick))) {
+    if (band &&
+        (bandPaints.count() == paintsBefore || window.surface().backColor(dig1) != window.surface().backColor(pick))) {
       std::fprintf(stderr, "band click %d did not repaint the band in the picked colour\n", i);
       return 1;
     }

@@ -1,5 +1,5 @@
-#include "controlsurface.h"
-#include "resx.h"
+#include "decoder/resx.h"
+#include "surface/controlsurface.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "firstpaintquit.h"
+#include "bench/firstpaintquit.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,5 +1,5 @@
-#include "design.h"
-#include "firstpaintquit.h"
+#include "bench/firstpaintquit.h"
+#include "surface/design.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,5 +1,5 @@
-#include "firstpaintquit.h"
-#include "resxwindow.h"
+#include "bench/firstpaintquit.h"
+#include "window/resxwindow.h"
 
 #include <QApplication>
 

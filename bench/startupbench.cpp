@@ -1,5 +1,5 @@
-#include "stats.h"
-#include "xsession.h"
+#include "bench/stats.h"
+#include "tests/window/xsession.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "marking.h"
+#include "decoder/marking.h"
 
 #include <array>
 

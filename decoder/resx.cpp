@@ -1,7 +1,7 @@
-#include "resx.h"
+#include "decoder/resx.h"
 
-#include "controlsurface.h"
-#include "marking.h"
+#include "decoder/marking.h"
+#include "surface/controlsurface.h"
 
 #include <array>
 #include <charconv>

@@ -1,6 +1,6 @@
 // Writes the window's icon into a hicolor icon theme folder, at its own size
 // and at whole multiples of it, enlarged without smoothing.
-#include "pointerimages.h"
+#include "window/pointerimages.h"
 
 #include <QDir>
 #include <QImage>

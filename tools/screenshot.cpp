@@ -1,6 +1,6 @@
 // Renders the window after a short decoding to a PNG, for the README:
 // four bands, yellow, violet, red and a gold tolerance band.
-#include "resxwindow.h"
+#include "window/resxwindow.h"
 
 #include <QApplication>
 #include <QImage>

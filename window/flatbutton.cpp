@@ -1,4 +1,4 @@
-#include "flatbutton.h"
+#include "window/flatbutton.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,4 +1,4 @@
-#include "picturebox.h"
+#include "window/picturebox.h"
 
 #include <QMouseEvent>
 

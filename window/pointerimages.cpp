@@ -1,4 +1,4 @@
-#include "pointerimages.h"
+#include "window/pointerimages.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,10 +1,11 @@
-#include "resxwindow.h"
+#include "window/resxwindow.h"
 
-#include "design.h"
-#include "flatbutton.h"
-#include "picturebox.h"
-#include "pointerimages.h"
-#include "qtcolour.h"
+#include "surface/design.h"
+#include "window/flatbutton.h"
+#include "window/picturebox.h"
+#include "window/pointerimages.h"
+#include "window/qtcolour.h"
+#include "window/qtstring.h"
 
 #include <QApplication>
 #include <QFont>
@@ -40,8 +41,6 @@ QIcon icon() {
   }
   return icon;
 }
-
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A design colour; the desktop scheme's colours come from the application palette.
 QColor resolve(Colour colour) {
@@ -133,7 +132,8 @@ ResXWindow::ResXWindow() {
   setWindowIcon(icon());
   setCursor(pointer(pointerimages::designArrow()));
   for (std::size_t i = 0; i < kSwatchCount; ++i) {
-    swatchCursors_[i] = pointer(pointerimages::swatchArrow(static_cast<Control>(i)));
+    const auto swatch = static_cast<Control>(i);
+    widgets.setSwatchCursor(swatch, pointer(pointerimages::swatchArrow(swatch)));
   }
   createControls();
   wireClicks();
@@ -151,7 +151,7 @@ void ResXWindow::createControls() {
     QWidget *widget = createControl(*item, this);
     const auto position = static_cast<std::size_t>(item - design::items().data());
     if (position < kControlCount) {
-      controls_[position] = widget;
+      widgets.attach(static_cast<Control>(position), widget);
     }
   }
   control(Control::resxx)->setCursor(pointer(pointerimages::valueFieldArrow()));
@@ -159,8 +159,9 @@ void ResXWindow::createControls() {
   // Keyboard focus moves through the focusable controls in their design order.
   std::vector<std::pair<int, QWidget *>> focusable;
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    if (controls_[i]->focusPolicy() != Qt::NoFocus) {
-      focusable.emplace_back(design::items()[i].tabOrder, controls_[i]);
+    QWidget *widget = control(static_cast<Control>(i));
+    if (widget->focusPolicy() != Qt::NoFocus) {
+      focusable.emplace_back(design::items()[i].tabOrder, widget);
     }
   }
   std::sort(focusable.begin(), focusable.end());
@@ -175,17 +176,18 @@ void ResXWindow::wireClicks() {
     if (handler == nullptr) {
       continue;
     }
-    const auto forward = [this, handler] { (resx_.*handler)(); };
-    if (auto *box = qobject_cast<PictureBox *>(controls_[i])) {
+    const auto forward = [this, handler] { (resx.*handler)(); };
+    QWidget *widget = control(static_cast<Control>(i));
+    if (auto *box = qobject_cast<PictureBox *>(widget)) {
       connect(box, &PictureBox::clicked, this, forward);
-    } else if (auto *button = qobject_cast<QPushButton *>(controls_[i])) {
+    } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
       connect(button, &QPushButton::clicked, this, forward);
     }
   }
 }
 
 void ResXWindow::open() {
-  resx_.Form_Load();
+  resx.Form_Load();
   setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
   show();
 }
@@ -202,38 +204,3 @@ void ResXWindow::paintEvent(QPaintEvent * /*event*/) {
     painter.fillRect(area.adjusted(1, 1, -1, -1), resolve(item.back));
   }
 }
-
-void ResXWindow::setBackColor(Control control, Colour colour) {
-  QWidget *widget = this->control(control);
-  QPalette palette = widget->palette();
-  palette.setColor(widget->backgroundRole(), qtColour(colour));
-  widget->setPalette(palette);
-}
-
-Colour ResXWindow::backColor(Control control) const {
-  const QWidget *widget = this->control(control);
-  return colourValue(widget->palette().color(widget->backgroundRole()));
-}
-
-std::string ResXWindow::tag(Control control) const {
-  return this->control(control)->property("tag").toString().toStdString();
-}
-
-void ResXWindow::setCaption(Control control, std::string_view caption) {
-  QWidget *widget = this->control(control);
-  if (auto *label = qobject_cast<QLabel *>(widget)) {
-    label->setText(qt(caption));
-  } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
-    button->setText(qt(caption));
-  }
-}
-
-void ResXWindow::setText(Control control, std::string_view text) {
-  if (auto *edit = qobject_cast<QLineEdit *>(this->control(control))) {
-    edit->setText(qt(text));
-  }
-}
-
-void ResXWindow::setVisible(Control control, bool visible) { this->control(control)->setVisible(visible); }
-
-void ResXWindow::setWindowCursor(Control swatch) { setCursor(swatchCursor(swatch)); }

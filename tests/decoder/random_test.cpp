@@ -1,4 +1,4 @@
-#include "harness.h"
+#include "tests/support/harness.h"
 
 #include <gtest/gtest.h>
 

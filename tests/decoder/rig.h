@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recordingsurface.h"
-#include "resx.h"
+#include "decoder/resx.h"
+#include "surface/recordingsurface.h"
 
 #include <string>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "rig.h"
+#include "tests/decoder/rig.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "pointerimages.h"
-#include "xsession.h"
+#include "tests/window/xsession.h"
+#include "window/pointerimages.h"
 
 #include <QImage>
 #include <QString>

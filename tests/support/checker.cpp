@@ -1,6 +1,6 @@
-#include "checker.h"
+#include "tests/support/checker.h"
 
-#include "design.h"
+#include "surface/design.h"
 
 #include <algorithm>
 #include <array>

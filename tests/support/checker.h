@@ -1,7 +1,7 @@
 #pragma once
 
-#include "oracle.h"
-#include "recordingsurface.h"
+#include "surface/recordingsurface.h"
+#include "tests/support/oracle.h"
 
 #include <string>
 

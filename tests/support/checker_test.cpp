@@ -1,5 +1,5 @@
-#include "checker.h"
-#include "harness.h"
+#include "tests/support/checker.h"
+#include "tests/support/harness.h"
 
 #include <gtest/gtest.h>
 

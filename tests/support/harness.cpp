@@ -1,7 +1,7 @@
-#include "harness.h"
+#include "tests/support/harness.h"
 
-#include "checker.h"
-#include "design.h"
+#include "surface/design.h"
+#include "tests/support/checker.h"
 
 #include <algorithm>
 #include <random>

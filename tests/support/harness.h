@@ -1,8 +1,8 @@
 #pragma once
 
-#include "oracle.h"
-#include "recordingsurface.h"
-#include "resx.h"
+#include "decoder/resx.h"
+#include "surface/recordingsurface.h"
+#include "tests/support/oracle.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "oracle.h"
+#include "tests/support/oracle.h"
 
 namespace {
 

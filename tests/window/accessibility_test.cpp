@@ -1,5 +1,5 @@
-#include "qtprint.h"
-#include "resxwindow.h"
+#include "tests/window/qtprint.h"
+#include "window/resxwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -47,8 +47,8 @@ TEST(Accessibility, EveryControlCanBeToldApart) {
 
 TEST(Accessibility, NamesFollowTheControlsTexts) {
   ResXWindow window;
-  window.setCaption(stripbutton, "4-полосы");
-  window.setText(resxx, "4,7 KOm");
+  window.surface().setCaption(stripbutton, "4-полосы");
+  window.surface().setText(resxx, "4,7 KOm");
   EXPECT_EQ(accessible(window, stripbutton, QAccessible::Name), QString("4-полосы"));
   EXPECT_EQ(accessible(window, resxx, QAccessible::Value), QString("4,7 KOm"));
 }

@@ -1,8 +1,8 @@
-#include "design.h"
-#include "qtprint.h"
-#include "recordingsurface.h"
-#include "resxwindow.h"
-#include "showntext.h"
+#include "surface/design.h"
+#include "surface/recordingsurface.h"
+#include "tests/window/qtprint.h"
+#include "tests/window/showntext.h"
+#include "window/resxwindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -37,7 +37,7 @@ struct Sides {
 
   Sides() {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-      designBack[i] = window.backColor(static_cast<Control>(i));
+      designBack[i] = window.surface().backColor(static_cast<Control>(i));
     }
     window.open();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -80,7 +80,7 @@ struct Sides {
       }
       // Colours of the desktop scheme are the window's palette's; the decoder never sets them.
       const Colour back = design::isSystemColour(expected.back) ? designBack[i] : expected.back;
-      if (window.backColor(c) != back) {
+      if (window.surface().backColor(c) != back) {
         out += name + " back colour differs\n";
       }
       if (window.control(c)->isVisibleTo(&window) != expected.visible) {

@@ -1,5 +1,5 @@
-#include "pointerimages.h"
-#include "resxwindow.h"
+#include "window/pointerimages.h"
+#include "window/resxwindow.h"
 
 #include <QIcon>
 #include <QImage>
@@ -53,7 +53,7 @@ TEST(HighDensity, TheWindowKeepsItsLayoutAtTwiceTheSize) {
 TEST(HighDensity, PointersAndIconStaySharp) {
   ResXWindow window;
   window.open();
-  window.setWindowCursor(violet);
+  window.surface().setWindowCursor(violet);
   const QCursor cursor = window.cursor();
   EXPECT_EQ(cursor.pixmap().devicePixelRatio(), 2.0);
   EXPECT_EQ(cursor.hotSpot(), QPoint(16, 16));

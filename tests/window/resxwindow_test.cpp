@@ -1,9 +1,9 @@
-#include "design.h"
-#include "pointerimages.h"
-#include "qtcolour.h"
-#include "qtprint.h"
-#include "resxwindow.h"
-#include "showntext.h"
+#include "surface/design.h"
+#include "tests/window/qtprint.h"
+#include "tests/window/showntext.h"
+#include "window/pointerimages.h"
+#include "window/qtcolour.h"
+#include "window/resxwindow.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -70,9 +70,9 @@ TEST(WindowDesign, SpotValuesOfTheLayout) {
   EXPECT_EQ(window.control(stripbutton)->geometry(), QRect(162, 213, 85, 22));
   EXPECT_EQ(window.control(black)->toolTip(), QString("0-черный"));
   EXPECT_EQ(window.control(gold)->toolTip(), QString("10-золотой"));
-  EXPECT_EQ(window.tag(silver), "");
-  EXPECT_EQ(window.tag(grey), "8");
-  EXPECT_EQ(window.backColor(brown), 0x000040C0U);
+  EXPECT_EQ(window.surface().tag(silver), "");
+  EXPECT_EQ(window.surface().tag(grey), "8");
+  EXPECT_EQ(window.surface().backColor(brown), 0x000040C0U);
   EXPECT_EQ(shownText(window.control(stripbutton)), QString("3 полосы"));
   EXPECT_EQ(shownText(window.control(toler)), QString("??"));
 }
@@ -151,7 +151,7 @@ TEST(WindowClicks, AHiddenBandTakesNoClickUntilShown) {
   Shown shown;
   shown.click(brown);
   shown.click(dig4); // hidden: the click lands on the body
-  EXPECT_EQ(shown.window.backColor(dig4), kUnpaintedBand);
+  EXPECT_EQ(shown.window.surface().backColor(dig4), kUnpaintedBand);
   EXPECT_EQ(shown.pixel(dig4), QColor(0, 192, 0));
   EXPECT_EQ(shown.text(toler), QString("20%"));
 
@@ -192,7 +192,7 @@ TEST(WindowClicks, ControlsWithoutAHandlerIgnoreClicksAndTyping) {
   EXPECT_EQ(shown.text(ppr), QString("± ?? ppr/1градC"));
   EXPECT_EQ(shown.text(stripbutton), QString("6-полос"));
   for (const Control band : {dig1, dig2, dig3, dig4, dig5, dig6}) {
-    EXPECT_EQ(shown.window.backColor(band), kUnpaintedBand);
+    EXPECT_EQ(shown.window.surface().backColor(band), kUnpaintedBand);
   }
   // The value field shows what was typed until the next value replaces it.
   EXPECT_TRUE(shown.text(resxx).startsWith(QString("???Привет")));

@@ -1,6 +1,6 @@
-#include "design.h"
-#include "resx.h"
-#include "xsession.h"
+#include "decoder/resx.h"
+#include "surface/design.h"
+#include "tests/window/xsession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "xsession.h"
+#include "tests/window/xsession.h"
 
 #include <xcb/xcb.h>
 

@@ -1,4 +1,4 @@
-#include "design.h"
+#include "surface/design.h"
 
 namespace design {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controlsurface.h"
+#include "surface/controlsurface.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control.h"
+#include "surface/control.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "recordingsurface.h"
+#include "surface/recordingsurface.h"
 
-#include "design.h"
+#include "surface/design.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control.h"
+#include "surface/control.h"
 
 #include <string>
 #include <string_view>

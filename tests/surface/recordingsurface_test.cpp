@@ -1,4 +1,4 @@
-#include "recordingsurface.h"
+#include "surface/recordingsurface.h"
 
 #include <gtest/gtest.h>
 

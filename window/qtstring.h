@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+// A UTF-8 text of the design or the decoder as a Qt string.
+inline QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }

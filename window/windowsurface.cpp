@@ -1,0 +1,44 @@
+#include "window/windowsurface.h"
+
+#include "window/qtcolour.h"
+#include "window/qtstring.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+void WindowSurface::setBackColor(Control control, Colour colour) {
+  QWidget *target = widget(control);
+  QPalette palette = target->palette();
+  palette.setColor(target->backgroundRole(), qtColour(colour));
+  target->setPalette(palette);
+}
+
+Colour WindowSurface::backColor(Control control) const {
+  const QWidget *target = widget(control);
+  return colourValue(target->palette().color(target->backgroundRole()));
+}
+
+std::string WindowSurface::tag(Control control) const {
+  return widget(control)->property("tag").toString().toStdString();
+}
+
+void WindowSurface::setCaption(Control control, std::string_view caption) {
+  QWidget *target = widget(control);
+  if (auto *label = qobject_cast<QLabel *>(target)) {
+    label->setText(qt(caption));
+  } else if (auto *button = qobject_cast<QPushButton *>(target)) {
+    button->setText(qt(caption));
+  }
+}
+
+void WindowSurface::setText(Control control, std::string_view text) {
+  if (auto *edit = qobject_cast<QLineEdit *>(widget(control))) {
+    edit->setText(qt(text));
+  }
+}
+
+void WindowSurface::setVisible(Control control, bool visible) { widget(control)->setVisible(visible); }
+
+void WindowSurface::setWindowCursor(Control swatch) { window.setCursor(swatchCursor(swatch)); }

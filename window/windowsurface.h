@@ -1,0 +1,34 @@
+#pragma once
+
+#include "surface/controlsurface.h"
+
+#include <QCursor>
+
+#include <array>
+
+class QWidget;
+
+// The control surface on the window's Qt widgets: each operation acts on the
+// widget created for its control, and the window's pointer is the window's.
+class WindowSurface final : public ControlSurface {
+public:
+  explicit WindowSurface(QWidget &window) : window(window) {}
+
+  void attach(Control control, QWidget *widget) { widgets[index(control)] = widget; }
+  void setSwatchCursor(Control swatch, const QCursor &cursor) { swatchCursors[index(swatch)] = cursor; }
+  [[nodiscard]] QWidget *widget(Control control) const { return widgets[index(control)]; }
+  [[nodiscard]] const QCursor &swatchCursor(Control swatch) const { return swatchCursors[index(swatch)]; }
+
+  void setBackColor(Control control, Colour colour) override;
+  [[nodiscard]] Colour backColor(Control control) const override;
+  [[nodiscard]] std::string tag(Control control) const override;
+  void setCaption(Control control, std::string_view caption) override;
+  void setText(Control control, std::string_view text) override;
+  void setVisible(Control control, bool visible) override;
+  void setWindowCursor(Control swatch) override;
+
+private:
+  QWidget &window;
+  std::array<QWidget *, kControlCount> widgets{};
+  std::array<QCursor, kSwatchCount> swatchCursors;
+};
