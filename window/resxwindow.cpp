@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -190,6 +191,12 @@ void ResXWindow::open() {
   resx.Form_Load();
   setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
   show();
+}
+
+bool ResXWindow::drawsCyrillic() const {
+  const QChar letter(u'Ж');
+  return QFontMetrics(control(Control::resxx)->font()).inFont(letter) &&
+         QFontMetrics(control(Control::curcol)->font()).inFont(letter);
 }
 
 void ResXWindow::paintEvent(QPaintEvent * /*event*/) {

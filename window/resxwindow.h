@@ -15,6 +15,8 @@ public:
 
   // Runs the decoder's start-up, then shows the window centred on the screen.
   void open();
+  // Whether the window's fonts, fallbacks included, can draw its Cyrillic texts.
+  [[nodiscard]] bool drawsCyrillic() const;
 
   [[nodiscard]] QWidget *control(Control control) const { return widgets.widget(control); }
   // The pointer image that a swatch carries.

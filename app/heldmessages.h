@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QtGlobal>
+
+// While it lives, Qt's messages are held back instead of printed. Qt ends the
+// program with a fatal message when its platform plugin reaches no display: that
+// becomes one line saying what to do, and exit status 1 instead of an abort.
+// When it ends, the held messages are passed on as they came.
+class HeldMessages {
+public:
+  HeldMessages();
+  ~HeldMessages();
+  HeldMessages(const HeldMessages &) = delete;
+  HeldMessages &operator=(const HeldMessages &) = delete;
+  HeldMessages(HeldMessages &&) = delete;
+  HeldMessages &operator=(HeldMessages &&) = delete;
+
+private:
+  QtMessageHandler previous;
+};

@@ -1,0 +1,69 @@
+#include "tests/support/command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <sys/wait.h>
+
+namespace {
+
+// A display number that no X server holds.
+std::string unusedDisplay() {
+  int number = 90;
+  while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number)) ||
+         std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
+    ++number;
+  }
+  return ":" + std::to_string(number);
+}
+
+// A font configuration that finds no font at all.
+std::string noFonts() {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "resx-no-fonts";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "fonts.conf") << "<?xml version=\"1.0\"?>\n<fontconfig><dir>" << (folder / "none").string()
+                                       << "</dir><cachedir>" << (folder / "cache").string()
+                                       << "</cachedir></fontconfig>\n";
+  return (folder / "fonts.conf").string();
+}
+
+} // namespace
+
+TEST(Program, AnswersFromATerminal) {
+  const std::string program = RESX_PROGRAM;
+  const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+  const std::string display = unusedDisplay();
+  struct Row {
+    std::string command;
+    int status;
+    std::string output; // the whole output, or its first line when it ends in "..."
+  };
+  const Row rows[] = {
+      {noDisplay + program, 1,
+       "resx: cannot connect to a display (neither DISPLAY nor WAYLAND_DISPLAY is set); start it on a desktop\n"},
+      {noDisplay + "DISPLAY=" + display + " " + program, 1,
+       "resx: cannot connect to a display (nothing answers at DISPLAY=" + display + "); start it on a desktop\n"},
+      {noDisplay + program + " --version", 0, "resx " RESX_VERSION "\n"},
+      {noDisplay + program + " --help", 0, "Usage: " + program + " [options]\n..."},
+      {program + " --no-such-option", 1, "Unknown option 'no-such-option'.\n..."},
+      // With no font to draw them, a warning; the window still opens and runs until stopped.
+      {"FONTCONFIG_FILE=" + noFonts() + " timeout 2 " + program, 124,
+       "resx: warning: no installed font has Cyrillic letters, so the window's texts show as empty boxes; install "
+       "fonts-dejavu-core\n..."},
+  };
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.command);
+    const CommandOutput out = runCommand(row.command);
+    ASSERT_TRUE(WIFEXITED(out.status)) << "ended by a signal: " << out.text;
+    EXPECT_EQ(WEXITSTATUS(out.status), row.status) << out.text;
+    if (row.output.ends_with("...")) {
+      const std::string first = row.output.substr(0, row.output.size() - 3);
+      EXPECT_NE(out.text.find(first), std::string::npos) << out.text;
+    } else {
+      EXPECT_EQ(out.text, row.output);
+    }
+  }
+}

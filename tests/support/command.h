@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// A shell command's exit status, as from waitpid, and everything it printed on
+// standard output and standard error together.
+struct CommandOutput {
+  int status;
+  std::string text;
+};
+
+// Runs a command through the shell and waits for it.
+CommandOutput runCommand(const std::string &command);
