@@ -41,10 +41,10 @@ void hold(QtMsgType type, const QMessageLogContext &context, const QString &text
 
 } // namespace
 
-HeldMessages::HeldMessages() : previous(qInstallMessageHandler(hold)) {}
+HeldMessages::HeldMessages() : previous_(qInstallMessageHandler(hold)) {}
 
 HeldMessages::~HeldMessages() {
-  qInstallMessageHandler(previous);
+  qInstallMessageHandler(previous_);
   for (const Held &message : held) {
     const QMessageLogContext context(message.file, message.line, message.function, message.category);
     qt_message_output(message.type, context, message.text);

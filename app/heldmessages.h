@@ -16,5 +16,5 @@ public:
   HeldMessages &operator=(HeldMessages &&) = delete;
 
 private:
-  QtMessageHandler previous;
+  QtMessageHandler previous_;
 };

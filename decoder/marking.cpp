@@ -1,5 +1,6 @@
 #include "decoder/marking.h"
 
+#include <algorithm>
 #include <array>
 
 namespace marking {
@@ -22,13 +23,32 @@ constexpr std::array<Swatch, 12> kPalette{{
 
 // Indexed by multiplier code; 12 is the text before a multiplier is painted.
 constexpr std::array<std::string_view, 13> kTwoDigitValue{
-    "ab Om",   "ab0 Om",  "a,b KOm", "ab KOm", "ab0 KOm", "a,b MOm", "ab MOm",
-    "ab0 MOm", "a,b GOm", "ab GOm",  "a,b Om", "0,ab Om", "ab",
+    "{1}{2} Om",   "{1}{2}0 Om",  "{1},{2} KOm", "{1}{2} KOm", "{1}{2}0 KOm", "{1},{2} MOm", "{1}{2} MOm",
+    "{1}{2}0 MOm", "{1},{2} GOm", "{1}{2} GOm",  "{1},{2} Om", "0,{1}{2} Om", "{1}{2}",
 };
 constexpr std::array<std::string_view, 13> kThreeDigitValue{
-    "abc Om",   "a,bc KOm", "ab,c KOm", "abc KOm", "a,bc MOm", "ab,c MOm", "abc MOm",
-    "a,bc GOm", "ab,c GOm", "abc GOm",  "ab,c Om", "a,bc Om",  "abc",
+    "{1}{2}{3} Om",   "{1},{2}{3} KOm", "{1}{2},{3} KOm", "{1}{2}{3} KOm",  "{1},{2}{3} MOm",
+    "{1}{2},{3} MOm", "{1}{2}{3} MOm",  "{1},{2}{3} GOm", "{1}{2},{3} GOm", "{1}{2}{3} GOm",
+    "{1}{2},{3} Om",  "{1},{2}{3} Om",  "{1}{2}{3}",
 };
+
+// A value template holds placeholders for its digit bands only, and otherwise
+// the characters that values and units are written with.
+constexpr bool wellFormed(std::string_view pattern, char lastBand) {
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '{') {
+      if (i + 2 >= pattern.size() || pattern[i + 1] < '1' || pattern[i + 1] > lastBand || pattern[i + 2] != '}') {
+        return false;
+      }
+      i += 2;
+    } else if (std::string_view(" ,0KMGOm").find(pattern[i]) == std::string_view::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(std::ranges::all_of(kTwoDigitValue, [](std::string_view p) { return wellFormed(p, '2'); }));
+static_assert(std::ranges::all_of(kThreeDigitValue, [](std::string_view p) { return wellFormed(p, '3'); }));
 
 constexpr std::array<std::string_view, 12> kTolerance{
     "", "1%", "2%", "", "", "0,5%", "0,25%", "0,1%", "0,05%", "", "5%", "10%",

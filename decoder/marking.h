@@ -10,6 +10,9 @@ namespace marking {
 
 inline constexpr int kNotPainted = -1;   // a band code before the band is painted
 inline constexpr int kNoMultiplier = 12; // the multiplier code before a multiplier band is painted
+inline constexpr int kGold = 10;         // gold and silver are multipliers and tolerances, never digits
+inline constexpr int kSilver = 11;
+inline constexpr int kNoFirstDigit = 0; // black: a value never starts with a zero, so band 1 refuses it
 
 struct Swatch {
   std::optional<int> fixedCode; // empty: the code is read from the swatch's tag
@@ -17,9 +20,9 @@ struct Swatch {
 };
 const Swatch &swatch(int code);
 
-// The value text for a multiplier code (0 to 12): the letters a, b and c
-// stand for the digit characters of bands 1, 2 and 3; everything else is
-// copied. Empty for any other code.
+// The value template for a multiplier code (0 to 12), empty for any other
+// code: {1}, {2} and {3} stand for the digit characters of bands 1, 2 and 3,
+// and every other character is copied. No unit text has a brace.
 std::string_view twoDigitValue(int multiplier);
 std::string_view threeDigitValue(int multiplier);
 

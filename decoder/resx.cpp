@@ -3,6 +3,7 @@
 #include "decoder/marking.h"
 #include "surface/controlsurface.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -13,16 +14,17 @@ std::string digitCharacter(int code) {
   return code == marking::kNotPainted ? std::string("?") : std::string(1, static_cast<char>('0' + code));
 }
 
-// Replaces the letters a, b and c of a value template by the digit characters.
-std::string fillTemplate(std::string_view pattern, const std::string &a, const std::string &b, const std::string &c) {
+// Replaces the placeholders {1}, {2} and {3} of a value template by the digit
+// characters of bands 1, 2 and 3.
+std::string fillTemplate(std::string_view pattern, const std::array<std::string, 3> &digits) {
   std::string text;
-  text.reserve(pattern.size() + 2);
-  for (const char ch : pattern) {
-    switch (ch) {
-    case 'a': text += a; break;
-    case 'b': text += b; break;
-    case 'c': text += c; break;
-    default: text += ch;
+  text.reserve(pattern.size());
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '{') {
+      text += digits.at(static_cast<std::size_t>(pattern[i + 1] - '1'));
+      i += 2;
+    } else {
+      text += pattern[i];
     }
   }
   return text;
@@ -34,7 +36,7 @@ int parseCode(const std::string &text) {
   return code;
 }
 
-bool isGoldOrSilver(int code) { return code == 10 || code == 11; }
+bool isGoldOrSilver(int code) { return code == marking::kGold || code == marking::kSilver; }
 
 } // namespace
 
@@ -43,24 +45,24 @@ void ResX::Form_Load() {
   dig = 0;
   sn = 3;
   mn = marking::kNoMultiplier;
-  surface.setVisible(Control::dig4, false);
-  surface.setVisible(Control::dig5, false);
-  surface.setVisible(Control::dig6, false);
-  surface.setCaption(Control::stripbutton, static_cast<char>('0' + sn) + std::string("полосы"));
-  surface.setVisible(Control::ppr, false);
-  surface.setWindowCursor(Control::black);
-  surface.setText(Control::toler, marking::kFixedTolerance);
-  surface.setText(Control::resxx, marking::kNoValue);
+  surface_.setVisible(Control::dig4, false);
+  surface_.setVisible(Control::dig5, false);
+  surface_.setVisible(Control::dig6, false);
+  surface_.setCaption(Control::stripbutton, static_cast<char>('0' + sn) + std::string("полосы"));
+  surface_.setVisible(Control::ppr, false);
+  surface_.setWindowCursor(Control::black);
+  surface_.setText(Control::toler, marking::kFixedTolerance);
+  surface_.setText(Control::resxx, marking::kNoValue);
   dopenable = true;
 }
 
 void ResX::pick(Control swatch) {
   const marking::Swatch &row = marking::swatch(static_cast<int>(index(swatch)));
-  surface.setWindowCursor(swatch);
-  dig = row.fixedCode ? *row.fixedCode : parseCode(surface.tag(swatch));
-  coler = surface.backColor(swatch);
-  surface.setBackColor(Control::curcolor, coler);
-  surface.setCaption(Control::curcol, row.caption);
+  surface_.setWindowCursor(swatch);
+  dig = row.fixedCode ? *row.fixedCode : parseCode(surface_.tag(swatch));
+  coler = surface_.backColor(swatch);
+  surface_.setBackColor(Control::curcolor, coler);
+  surface_.setCaption(Control::curcol, row.caption);
 }
 
 void ResX::black_Click() { pick(Control::black); }
@@ -85,9 +87,9 @@ void ResX::refreshValue() {
 }
 
 void ResX::dig1_Click() {
-  if (dig != 0 && !isGoldOrSilver(dig)) {
+  if (dig != marking::kNoFirstDigit && !isGoldOrSilver(dig)) {
     n1 = dig;
-    surface.setBackColor(Control::dig1, coler);
+    surface_.setBackColor(Control::dig1, coler);
   }
   refreshValue();
 }
@@ -95,7 +97,7 @@ void ResX::dig1_Click() {
 void ResX::dig2_Click() {
   if (!isGoldOrSilver(dig)) {
     n2 = dig;
-    surface.setBackColor(Control::dig2, coler);
+    surface_.setBackColor(Control::dig2, coler);
   }
   refreshValue();
 }
@@ -104,10 +106,10 @@ void ResX::dig3_Click() {
   if (sn <= 4) { // the multiplier: every colour
     n3 = dig;
     mn = n3;
-    surface.setBackColor(Control::dig3, coler);
+    surface_.setBackColor(Control::dig3, coler);
   } else if (!isGoldOrSilver(dig)) { // the third digit
     n3 = dig;
-    surface.setBackColor(Control::dig3, coler);
+    surface_.setBackColor(Control::dig3, coler);
   }
   refreshValue();
 }
@@ -123,7 +125,7 @@ void ResX::dig4_Click() {
   if (!multiplier && !dopenable) {
     return;
   }
-  surface.setBackColor(Control::dig4, coler);
+  surface_.setBackColor(Control::dig4, coler);
   n4 = dig;
   if (multiplier) {
     mn = n4;
@@ -136,7 +138,7 @@ void ResX::dig5_Click() {
     dopusk();
     if (dopenable) {
       n5 = dig;
-      surface.setBackColor(Control::dig5, coler);
+      surface_.setBackColor(Control::dig5, coler);
     }
   }
   refreshValue();
@@ -150,40 +152,40 @@ void ResX::dig6_Click() {
   if (caption.empty()) {
     return;
   }
-  surface.setCaption(Control::ppr, caption);
-  surface.setBackColor(Control::dig6, coler);
+  surface_.setCaption(Control::ppr, caption);
+  surface_.setBackColor(Control::dig6, coler);
 }
 
 void ResX::stripbutton_Click() {
   ++sn;
   for (const Control band :
        {Control::dig1, Control::dig2, Control::dig3, Control::dig4, Control::dig5, Control::dig6}) {
-    surface.setBackColor(band, kUnpaintedBand);
+    surface_.setBackColor(band, kUnpaintedBand);
   }
-  surface.setText(Control::toler, marking::kNoTolerance);
-  surface.setCaption(Control::ppr, marking::kNoTemperatureCoefficient);
+  surface_.setText(Control::toler, marking::kNoTolerance);
+  surface_.setCaption(Control::ppr, marking::kNoTemperatureCoefficient);
   if (sn == 7) {
     sn = 3;
   }
   const marking::Layout &layout = marking::layout(sn);
-  surface.setCaption(Control::stripbutton, layout.caption);
-  surface.setVisible(Control::dig4, layout.dig4);
-  surface.setVisible(Control::dig5, layout.dig5);
-  surface.setVisible(Control::dig6, layout.dig6);
-  surface.setVisible(Control::ppr, layout.ppr);
+  surface_.setCaption(Control::stripbutton, layout.caption);
+  surface_.setVisible(Control::dig4, layout.dig4);
+  surface_.setVisible(Control::dig5, layout.dig5);
+  surface_.setVisible(Control::dig6, layout.dig6);
+  surface_.setVisible(Control::ppr, layout.ppr);
   if (layout.fixedTolerance) {
-    surface.setText(Control::toler, marking::kFixedTolerance);
+    surface_.setText(Control::toler, marking::kFixedTolerance);
   }
   n1 = n2 = n3 = n4 = n5 = n6 = marking::kNotPainted;
   mn = marking::kNoMultiplier;
-  surface.setText(Control::resxx, marking::kNoValue);
+  surface_.setText(Control::resxx, marking::kNoValue);
 }
 
 void ResX::dopusk() {
   dopenable = false;
   const std::string_view text = marking::tolerance(dig);
   if (!text.empty()) {
-    surface.setText(Control::toler, text);
+    surface_.setText(Control::toler, text);
     dopenable = true;
   }
 }
@@ -193,7 +195,7 @@ void ResX::rxx2() {
   r12 = digitCharacter(n2);
   const std::string_view pattern = marking::twoDigitValue(mn);
   if (!pattern.empty()) {
-    surface.setText(Control::resxx, fillTemplate(pattern, r11, r12, {}));
+    surface_.setText(Control::resxx, fillTemplate(pattern, {r11, r12, {}}));
   }
 }
 
@@ -203,37 +205,37 @@ void ResX::rxx3() {
   r13 = digitCharacter(n3);
   const std::string_view pattern = marking::threeDigitValue(mn);
   if (!pattern.empty()) {
-    surface.setText(Control::resxx, fillTemplate(pattern, r11, r12, r13));
+    surface_.setText(Control::resxx, fillTemplate(pattern, {r11, r12, r13}));
   }
 }
 
 ResX::Handler ResX::clickHandler(Control control) {
-  static constexpr std::array<Handler, kControlCount> kHandlers{
-      &ResX::black_Click,
-      &ResX::brown_Click,
-      &ResX::red_Click,
-      &ResX::orange_Click,
-      &ResX::yellow_Click,
-      &ResX::green_Click,
-      &ResX::blue_Click,
-      &ResX::violet_Click,
-      &ResX::grey_Click,
-      &ResX::white_Click,
-      &ResX::gold_Click,
-      &ResX::silver_Click,
-      &ResX::dig1_Click,
-      &ResX::dig2_Click,
-      &ResX::dig3_Click,
-      &ResX::dig4_Click,
-      &ResX::dig5_Click,
-      &ResX::dig6_Click,
-      nullptr,
-      nullptr,
-      nullptr,
-      nullptr,
-      nullptr,
-      &ResX::stripbutton_Click,
-  };
+  // Filled by name, so no handler can land on another control's place.
+  static constexpr std::array<Handler, kControlCount> kHandlers = [] {
+    std::array<Handler, kControlCount> table{};
+    table[index(Control::black)] = &ResX::black_Click;
+    table[index(Control::brown)] = &ResX::brown_Click;
+    table[index(Control::red)] = &ResX::red_Click;
+    table[index(Control::orange)] = &ResX::orange_Click;
+    table[index(Control::yellow)] = &ResX::yellow_Click;
+    table[index(Control::green)] = &ResX::green_Click;
+    table[index(Control::blue)] = &ResX::blue_Click;
+    table[index(Control::violet)] = &ResX::violet_Click;
+    table[index(Control::grey)] = &ResX::grey_Click;
+    table[index(Control::white)] = &ResX::white_Click;
+    table[index(Control::gold)] = &ResX::gold_Click;
+    table[index(Control::silver)] = &ResX::silver_Click;
+    table[index(Control::dig1)] = &ResX::dig1_Click;
+    table[index(Control::dig2)] = &ResX::dig2_Click;
+    table[index(Control::dig3)] = &ResX::dig3_Click;
+    table[index(Control::dig4)] = &ResX::dig4_Click;
+    table[index(Control::dig5)] = &ResX::dig5_Click;
+    table[index(Control::dig6)] = &ResX::dig6_Click;
+    table[index(Control::stripbutton)] = &ResX::stripbutton_Click;
+    return table;
+  }();
+  // The twelve swatches, six bands and the button, and nothing else, are wired.
+  static_assert(std::ranges::count(kHandlers, nullptr) == kControlCount - kSwatchCount - 6 - 1);
   return kHandlers[index(control)];
 }
 

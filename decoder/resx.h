@@ -10,7 +10,7 @@ class ControlSurface;
 // It reads and changes the window only through its control surface.
 class ResX {
 public:
-  explicit ResX(ControlSurface &surface) : surface(surface) {}
+  explicit ResX(ControlSurface &surface) : surface_(surface) {}
   ResX(const ResX &) = delete;
   ResX &operator=(const ResX &) = delete;
   ResX(ResX &&) = delete;
@@ -58,26 +58,35 @@ public:
   [[nodiscard]] State state() const;
 
 private:
+  // Makes the swatch's colour the current colour: pointer, code, colour value,
+  // current-colour swatch and caption.
   void pick(Control swatch);
+  // Rebuilds the value text with the procedure for the current band count.
   void refreshValue();
+  // Judges the current colour as a tolerance colour: writes its tolerance and
+  // sets `dopenable`, or clears `dopenable` and leaves the field alone.
   void dopusk();
+  // Writes the value text of three and four bands: two digits and a multiplier.
   void rxx2();
+  // Writes the value text of five and six bands: three digits and a multiplier.
   void rxx3();
 
-  ControlSurface &surface;
+  ControlSurface &surface_;
 
-  int dig = 0;
-  Colour coler = 0;
-  int sn = 3;
-  std::string r11;
-  std::string r12;
-  std::string r13;
-  int n1 = -1;
-  int n2 = -1;
-  int n3 = -1;
-  int n4 = -1;
-  int n5 = -1;
-  int n6 = -1;
-  int mn = 12;
-  bool dopenable = true;
+  // The decoder state. Its members keep their established short names, so they
+  // carry no suffix; each line says what it holds.
+  int dig = 0;           // the current colour's code, 0 (black) to 11 (silver)
+  Colour coler = 0;      // the current colour's value, which painted bands take
+  int sn = 3;            // the number of bands: 3, 4, 5 or 6
+  std::string r11;       // band 1's digit character in the value text, rebuilt before each use
+  std::string r12;       // band 2's digit character, likewise
+  std::string r13;       // band 3's digit character with five and six bands, likewise
+  int n1 = -1;           // the code painted on band 1, or marking::kNotPainted
+  int n2 = -1;           // band 2's, likewise
+  int n3 = -1;           // band 3's, likewise
+  int n4 = -1;           // band 4's, likewise
+  int n5 = -1;           // band 5's, likewise (it feeds no computation)
+  int n6 = -1;           // never set: band 6 is painted without recording a code
+  int mn = 12;           // the multiplier band's code, or marking::kNoMultiplier
+  bool dopenable = true; // whether the last colour offered as a tolerance was one; gates bands 4 and 5
 };

@@ -36,10 +36,14 @@ enum class Control : std::uint8_t {
   stripbutton,
 };
 
-inline constexpr std::size_t kControlCount = 24;
-inline constexpr std::size_t kSwatchCount = 12;
-
 constexpr std::size_t index(Control c) { return static_cast<std::size_t>(c); }
+
+// Counted from the enumeration itself: silver is the last swatch, stripbutton
+// the last control.
+inline constexpr std::size_t kSwatchCount = index(Control::silver) + 1;
+inline constexpr std::size_t kControlCount = index(Control::stripbutton) + 1;
+static_assert(kSwatchCount == 12 && kControlCount == 24);
+
 constexpr bool isSwatch(Control c) { return index(c) < kSwatchCount; }
 
 // The back colour of a band that has not been painted: a pale green.

@@ -2,19 +2,20 @@
 
 #include "surface/design.h"
 
+#include <array>
 #include <cstdio>
 
 namespace {
 
 std::string quoted(std::string_view text) { return '"' + std::string(text) + '"'; }
 
-std::string hex(Colour colour) {
-  char buffer[11];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", colour);
-  return buffer;
-}
-
 } // namespace
+
+std::string colourText(Colour colour) {
+  std::array<char, 11> buffer{};
+  std::snprintf(buffer.data(), buffer.size(), "0x%08X", colour);
+  return buffer.data();
+}
 
 RecordingSurface::RecordingSurface() {
   for (std::size_t i = 0; i < kControlCount; ++i) {
@@ -36,7 +37,7 @@ void RecordingSurface::record(std::string_view op, Control control, const std::s
 }
 
 void RecordingSurface::setBackColor(Control control, Colour colour) {
-  record("setBackColor", control, hex(colour));
+  record("setBackColor", control, colourText(colour));
   states_[index(control)].back = colour;
 }
 

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// A colour value as the log writes it: "0x00BBGGRR".
+std::string colourText(Colour colour);
+
 // A control surface that keeps every control's state in memory, starting from
 // the design values, and logs every call in order, reads included, as text
 // such as `setText(resxx, "???")`.

@@ -134,7 +134,7 @@ ResXWindow::ResXWindow() {
   setCursor(pointer(pointerimages::designArrow()));
   for (std::size_t i = 0; i < kSwatchCount; ++i) {
     const auto swatch = static_cast<Control>(i);
-    widgets.setSwatchCursor(swatch, pointer(pointerimages::swatchArrow(swatch)));
+    widgets_.setSwatchCursor(swatch, pointer(pointerimages::swatchArrow(swatch)));
   }
   createControls();
   wireClicks();
@@ -152,7 +152,7 @@ void ResXWindow::createControls() {
     QWidget *widget = createControl(*item, this);
     const auto position = static_cast<std::size_t>(item - design::items().data());
     if (position < kControlCount) {
-      widgets.attach(static_cast<Control>(position), widget);
+      widgets_.attach(static_cast<Control>(position), widget);
     }
   }
   control(Control::resxx)->setCursor(pointer(pointerimages::valueFieldArrow()));
@@ -177,7 +177,7 @@ void ResXWindow::wireClicks() {
     if (handler == nullptr) {
       continue;
     }
-    const auto forward = [this, handler] { (resx.*handler)(); };
+    const auto forward = [this, handler] { (resx_.*handler)(); };
     QWidget *widget = control(static_cast<Control>(i));
     if (auto *box = qobject_cast<PictureBox *>(widget)) {
       connect(box, &PictureBox::clicked, this, forward);
@@ -188,7 +188,7 @@ void ResXWindow::wireClicks() {
 }
 
 void ResXWindow::open() {
-  resx.Form_Load();
+  resx_.Form_Load();
   setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
   show();
 }

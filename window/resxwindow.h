@@ -18,12 +18,12 @@ public:
   // Whether the window's fonts, fallbacks included, can draw its Cyrillic texts.
   [[nodiscard]] bool drawsCyrillic() const;
 
-  [[nodiscard]] QWidget *control(Control control) const { return widgets.widget(control); }
+  [[nodiscard]] QWidget *control(Control control) const { return widgets_.widget(control); }
   // The pointer image that a swatch carries.
-  [[nodiscard]] const QCursor &swatchCursor(Control swatch) const { return widgets.swatchCursor(swatch); }
+  [[nodiscard]] const QCursor &swatchCursor(Control swatch) const { return widgets_.swatchCursor(swatch); }
   // The surface through which the decoder reads and changes the controls.
-  [[nodiscard]] ControlSurface &surface() { return widgets; }
-  [[nodiscard]] const ControlSurface &surface() const { return widgets; }
+  [[nodiscard]] ControlSurface &surface() { return widgets_; }
+  [[nodiscard]] const ControlSurface &surface() const { return widgets_; }
 
 protected:
   void paintEvent(QPaintEvent *event) override;
@@ -32,6 +32,6 @@ private:
   void createControls();
   void wireClicks();
 
-  WindowSurface widgets{*this};
-  ResX resx{widgets};
+  WindowSurface widgets_{*this};
+  ResX resx_{widgets_};
 };

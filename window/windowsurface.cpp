@@ -41,4 +41,4 @@ void WindowSurface::setText(Control control, std::string_view text) {
 
 void WindowSurface::setVisible(Control control, bool visible) { widget(control)->setVisible(visible); }
 
-void WindowSurface::setWindowCursor(Control swatch) { window.setCursor(swatchCursor(swatch)); }
+void WindowSurface::setWindowCursor(Control swatch) { window_.setCursor(swatchCursor(swatch)); }

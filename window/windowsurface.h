@@ -12,12 +12,12 @@ class QWidget;
 // widget created for its control, and the window's pointer is the window's.
 class WindowSurface final : public ControlSurface {
 public:
-  explicit WindowSurface(QWidget &window) : window(window) {}
+  explicit WindowSurface(QWidget &window) : window_(window) {}
 
-  void attach(Control control, QWidget *widget) { widgets[index(control)] = widget; }
-  void setSwatchCursor(Control swatch, const QCursor &cursor) { swatchCursors[index(swatch)] = cursor; }
-  [[nodiscard]] QWidget *widget(Control control) const { return widgets[index(control)]; }
-  [[nodiscard]] const QCursor &swatchCursor(Control swatch) const { return swatchCursors[index(swatch)]; }
+  void attach(Control control, QWidget *widget) { widgets_[index(control)] = widget; }
+  void setSwatchCursor(Control swatch, const QCursor &cursor) { swatchCursors_[index(swatch)] = cursor; }
+  [[nodiscard]] QWidget *widget(Control control) const { return widgets_[index(control)]; }
+  [[nodiscard]] const QCursor &swatchCursor(Control swatch) const { return swatchCursors_[index(swatch)]; }
 
   void setBackColor(Control control, Colour colour) override;
   [[nodiscard]] Colour backColor(Control control) const override;
@@ -28,7 +28,7 @@ public:
   void setWindowCursor(Control swatch) override;
 
 private:
-  QWidget &window;
-  std::array<QWidget *, kControlCount> widgets{};
-  std::array<QCursor, kSwatchCount> swatchCursors;
+  QWidget &window_;
+  std::array<QWidget *, kControlCount> widgets_{};
+  std::array<QCursor, kSwatchCount> swatchCursors_;
 };

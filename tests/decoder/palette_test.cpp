@@ -44,10 +44,8 @@ TEST(Palette, EachSwatchBecomesTheCurrentColour) {
     if (row.readsTag) {
       expected.push_back("tag(" + name + ")");
     }
-    char colour[11];
-    std::snprintf(colour, sizeof colour, "0x%08X", kSwatchColour[code]);
     expected.push_back("backColor(" + name + ")");
-    expected.push_back(std::string("setBackColor(curcolor, ") + colour + ")");
+    expected.push_back("setBackColor(curcolor, " + colourText(kSwatchColour[code]) + ")");
     expected.push_back(std::string("setCaption(curcol, \"") + row.caption + "\")");
     EXPECT_EQ(rig.surface.log(), expected);
   }

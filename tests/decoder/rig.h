@@ -3,6 +3,7 @@
 #include "decoder/resx.h"
 #include "surface/recordingsurface.h"
 
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,7 +15,14 @@ struct Rig {
 
   Rig() { resx.Form_Load(); }
 
-  void click(Control control) { (resx.*ResX::clickHandler(control))(); }
+  // Clicks a wired control; a control without a handler is a mistake in the test.
+  void click(Control control) {
+    const ResX::Handler handler = ResX::clickHandler(control);
+    if (handler == nullptr) {
+      throw std::invalid_argument("no click handler is wired to control " + std::to_string(index(control)));
+    }
+    (resx.*handler)();
+  }
 
   // Picks the colour, then clicks the band.
   void paint(Control colour, Control band) {

@@ -62,12 +62,6 @@ Oracle::Resistance normalised(Oracle::Resistance r) {
   return r.digits == 0 ? Oracle::Resistance{0, 0} : r;
 }
 
-std::string hex(Colour colour) {
-  std::array<char, 11> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "0x%08X", colour);
-  return buffer.data();
-}
-
 std::string describe(Oracle::Resistance r) {
   return std::to_string(r.digits) + "e" + std::to_string(r.exponent) + " Om";
 }
@@ -178,8 +172,8 @@ std::string check(const Oracle &oracle, const RecordingSurface &surface) {
   for (int band = 1; band <= 6; ++band) {
     const auto control = static_cast<Control>(index(Control::dig1) + static_cast<std::size_t>(band - 1));
     if (surface.state(control).back != oracle.bandColour(band)) {
-      report.fail("dig", band, " has colour ", hex(surface.state(control).back), ", expected ",
-                  hex(oracle.bandColour(band)));
+      report.fail("dig", band, " has colour ", colourText(surface.state(control).back), ", expected ",
+                  colourText(oracle.bandColour(band)));
     }
   }
   if (surface.state(Control::stripbutton).text != oracle.buttonCaption()) {
@@ -191,8 +185,8 @@ std::string check(const Oracle &oracle, const RecordingSurface &surface) {
     report.fail("the window pointer is not that of ", design::item(static_cast<Control>(current)).name);
   }
   if (surface.state(Control::curcolor).back != Oracle::colour(current)) {
-    report.fail("curcolor has colour ", hex(surface.state(Control::curcolor).back), ", expected ",
-                hex(Oracle::colour(current)));
+    report.fail("curcolor has colour ", colourText(surface.state(Control::curcolor).back), ", expected ",
+                colourText(Oracle::colour(current)));
   }
   const std::string caption = "текущий цвет-" + std::string(Oracle::colourName(current));
   if (surface.state(Control::curcol).text != caption) {

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <random>
 
-Harness::Harness() { resx.Form_Load(); }
+Harness::Harness() { resx_.Form_Load(); }
 
 std::vector<Control> Harness::clickable() const {
   std::vector<Control> controls;
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    if (oracle.clickable(static_cast<Control>(i))) {
+    if (oracle_.clickable(static_cast<Control>(i))) {
       controls.push_back(static_cast<Control>(i));
     }
   }
@@ -19,13 +19,13 @@ std::vector<Control> Harness::clickable() const {
 }
 
 std::string Harness::click(Control control) {
-  (resx.*ResX::clickHandler(control))();
-  oracle.click(control);
-  surface.clearLog();
+  (resx_.*ResX::clickHandler(control))();
+  oracle_.click(control);
+  surface_.clearLog();
   return check();
 }
 
-std::string Harness::check() const { return ::check(oracle, surface); }
+std::string Harness::check() const { return ::check(oracle_, surface_); }
 
 std::optional<Failure> replay(std::span<const Control> clicks) {
   Harness harness;

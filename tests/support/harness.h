@@ -20,15 +20,15 @@ public:
 
   // The controls a user can click now: the swatches, the visible bands, the button.
   [[nodiscard]] std::vector<Control> clickable() const;
-  [[nodiscard]] bool canClick(Control control) const { return oracle.clickable(control); }
+  [[nodiscard]] bool canClick(Control control) const { return oracle_.clickable(control); }
   // Clicks on both sides and returns the disagreements, empty when none.
   std::string click(Control control);
   [[nodiscard]] std::string check() const;
 
 private:
-  RecordingSurface surface;
-  ResX resx{surface};
-  Oracle oracle;
+  RecordingSurface surface_;
+  ResX resx_{surface_};
+  Oracle oracle_;
 };
 
 struct Failure {

@@ -1,5 +1,6 @@
 #include "decoder/resx.h"
 #include "surface/design.h"
+#include "tests/support/seed.h"
 #include "tests/window/xsession.h"
 
 #include <gtest/gtest.h>
@@ -62,13 +63,6 @@ struct Program {
   }
 };
 
-std::uint32_t seed() {
-  if (const char *given = std::getenv("RESX_SOAK_SEED")) {
-    return static_cast<std::uint32_t>(std::strtoul(given, nullptr, 10));
-  }
-  return std::random_device{}();
-}
-
 } // namespace
 
 // The real program under a private X server takes 2,000 real pointer clicks at
@@ -76,8 +70,7 @@ std::uint32_t seed() {
 // still closes cleanly as a window manager closes it.
 TEST(Soak, TwoThousandRealClicks) {
   const auto start = std::chrono::steady_clock::now();
-  const std::uint32_t soakSeed = seed();
-  std::printf("seed %u (RESX_SOAK_SEED replays it)\n", soakSeed);
+  const std::uint32_t soakSeed = testSeed(1);
 
   const XSession session;
   ASSERT_TRUE(session.ok()) << "Xvfb did not start";
