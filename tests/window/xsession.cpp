@@ -1,13 +1,18 @@
 #include "tests/window/xsession.h"
 
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <span>
+#include <spawn.h>
+#include <string_view>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -85,14 +90,38 @@ XSession::~XSession() {
   }
 }
 
-pid_t XSession::launch(const std::string &program) const {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    setenv("DISPLAY", display_.c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
-    _exit(127);
+// Between fork and exec only async-signal-safe calls are allowed, so the child
+// gets its environment whole from posix_spawn instead of calling setenv.
+pid_t XSession::spawn(const std::vector<std::string> &command, const std::vector<std::string> &environment) const {
+  std::vector<std::string> variables{"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"};
+  variables.insert(variables.end(), environment.begin(), environment.end());
+  std::vector<std::string> inherited;
+  for (char **entry = environ; *entry != nullptr; ++entry) {
+    const std::string_view text(*entry);
+    const std::string_view name = text.substr(0, text.find('=') + 1);
+    if (std::ranges::none_of(variables, [name](const std::string &v) { return v.starts_with(name); })) {
+      inherited.emplace_back(text);
+    }
   }
+  variables.insert(variables.begin(), inherited.begin(), inherited.end());
+  const auto pointers = [](const std::vector<std::string> &strings) {
+    std::vector<char *> result;
+    result.reserve(strings.size() + 1);
+    for (const std::string &s : strings) {
+      result.push_back(const_cast<char *>(s.c_str()));
+    }
+    result.push_back(nullptr);
+    return result;
+  };
+  pid_t pid = -1;
+  return posix_spawnp(&pid, command.at(0).c_str(), nullptr, nullptr, pointers(command).data(),
+                      pointers(variables).data()) == 0
+             ? pid
+             : -1;
+}
+
+pid_t XSession::launch(const std::string &program, const std::vector<std::string> &environment) const {
+  const pid_t pid = spawn({program}, environment);
   if (pid > 0) {
     launched_.push_back(pid);
   }
@@ -151,24 +180,28 @@ std::optional<std::uint32_t> XSession::pixel(const Window &window, Point at) con
   return static_cast<std::uint32_t>(data[0] | data[1] << 8 | data[2] << 16);
 }
 
-int XSession::run(const std::vector<std::string> &command) const {
-  std::vector<char *> argv;
-  argv.reserve(command.size() + 1);
-  for (const std::string &argument : command) {
-    argv.push_back(const_cast<char *>(argument.c_str()));
-  }
-  argv.push_back(nullptr);
-  const pid_t pid = fork();
-  if (pid == 0) {
-    setenv("DISPLAY", display_.c_str(), 1);
-    execvp(argv[0], argv.data());
-    _exit(127);
-  }
+int XSession::run(const std::vector<std::string> &command, const std::vector<std::string> &environment) const {
+  const pid_t pid = spawn(command, environment);
   int status = 0;
   if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
     return -1;
   }
   return WEXITSTATUS(status);
+}
+
+std::optional<XSession::Cursor> XSession::cursor() const {
+  // XFixes answers only a client that has told it which version it speaks.
+  reply(xcb_xfixes_query_version_reply(connection_, xcb_xfixes_query_version(connection_, 4, 0), nullptr));
+  const auto r =
+      reply(xcb_xfixes_get_cursor_image_reply(connection_, xcb_xfixes_get_cursor_image(connection_), nullptr));
+  if (!r) {
+    return std::nullopt;
+  }
+  const std::span argb(xcb_xfixes_get_cursor_image_cursor_image(r.get()),
+                       static_cast<std::size_t>(xcb_xfixes_get_cursor_image_cursor_image_length(r.get())));
+  const auto tip = std::ranges::find_if(argb, [](std::uint32_t pixel) { return pixel >> 24 != 0; }) - argb.begin();
+  return Cursor{
+      r->width, r->height, {r->xhot, r->yhot}, {static_cast<int>(tip % r->width), static_cast<int>(tip / r->width)}};
 }
 
 void XSession::close(const Window &window) const {

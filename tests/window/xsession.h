@@ -23,6 +23,15 @@ public:
   struct Point {
     int x;
     int y;
+    bool operator==(const Point &) const = default;
+  };
+  // The pointer image the server shows, in its own (device) pixels.
+  struct Cursor {
+    int width;
+    int height;
+    Point hotSpot;
+    Point tip; // the topmost opaque pixel, leftmost in its row
+    bool operator==(const Cursor &) const = default;
   };
 
   XSession(); // starts Xvfb; `ok()` tells whether it came up
@@ -35,16 +44,21 @@ public:
   [[nodiscard]] bool ok() const { return connection_ != nullptr; }
   [[nodiscard]] const std::string &display() const { return display_; }
 
-  // Starts a program on this display; returns its process id, or -1. A program
+  // Starts a program on this display with Qt's xcb platform and the caller's
+  // extra variables ("NAME=value"); returns its process id, or -1. A program
   // still running when the session ends is killed.
-  [[nodiscard]] pid_t launch(const std::string &program) const;
+  [[nodiscard]] pid_t launch(const std::string &program, const std::vector<std::string> &environment = {}) const;
   [[nodiscard]] std::optional<Window> waitForWindow(const std::string &title, std::chrono::milliseconds timeout) const;
   // The top left of the window's client area on the screen.
   [[nodiscard]] std::optional<Point> origin(const Window &window) const;
   // The colour shown at a point of the window, as 0x00RRGGBB.
   [[nodiscard]] std::optional<std::uint32_t> pixel(const Window &window, Point at) const;
-  // Runs a command (such as xdotool) on this display and waits: its exit status, or -1.
-  [[nodiscard]] int run(const std::vector<std::string> &command) const;
+  // Runs a command (such as xdotool) on this display, in the environment that
+  // `launch` gives, and waits: its exit status, or -1.
+  [[nodiscard]] int run(const std::vector<std::string> &command,
+                        const std::vector<std::string> &environment = {}) const;
+  // The pointer image shown now, as the XFixes extension reports it.
+  [[nodiscard]] std::optional<Cursor> cursor() const;
   void close(const Window &window) const;
   // Whether a launched program is still running; leaves its exit status to `waitForExit`.
   static bool running(pid_t pid);
@@ -54,6 +68,8 @@ public:
   static std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds timeout);
 
 private:
+  [[nodiscard]] pid_t spawn(const std::vector<std::string> &command, const std::vector<std::string> &environment) const;
+
   pid_t server_ = -1;
   mutable std::vector<pid_t> launched_;
   std::string display_;
