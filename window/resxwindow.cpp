@@ -27,12 +27,18 @@
 namespace {
 
 // A pointer with its hot spot at the image centre, drawn at the screen's
-// density in whole pixels so that it stays sharp.
+// density in whole pixels so that it stays sharp. Qt's xcb backend hands the
+// pixmap and the hot spot to the X server as they are, in device pixels, so
+// there both are given in device pixels. Elsewhere (Wayland) the hot spot is
+// in logical pixels and the compositor scales it with the pixmap's ratio.
 QCursor pointer(const QImage &image) {
   const int factor = std::max(1, qCeil(qApp->devicePixelRatio()));
   QPixmap pixmap = QPixmap::fromImage(pointerimages::enlarged(image, factor));
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    return QCursor(pixmap, pixmap.width() / 2, pixmap.height() / 2);
+  }
   pixmap.setDevicePixelRatio(factor);
-  return QCursor(pixmap, 16, 16);
+  return QCursor(pixmap, image.width() / 2, image.height() / 2);
 }
 
 QIcon icon() {
