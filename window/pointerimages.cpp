@@ -78,7 +78,7 @@ constexpr std::array<std::string_view, 19> kArrow{
     "L........X",
     "L.........X",
     "L......XXXXX",
-    "L...X..X",
+    "L......X",
     "L..XX..X",
     "L.X  X..X",
     "LX   X..X",

@@ -59,6 +59,12 @@ bool touchesClear(const QImage &image, QPoint p) {
   return std::ranges::any_of(kSides, [&](QPoint side) { return clear(image, p + side); });
 }
 
+bool nearClear(const QImage &image, QPoint p) {
+  return touchesClear(image, p) || std::ranges::any_of(kSides, [&](QPoint side) {
+           return clear(image, p + side + QPoint(-side.y(), side.x())); // each side turned a quarter: a corner
+         });
+}
+
 // The arrow's interior: black inside black's arrow (its outline is light grey).
 bool inside(QPoint p) {
   static const QImage arrow = swatchArrow(black);
@@ -165,6 +171,9 @@ TEST(PointerSwatchArrow, ColoursFollowTheSwatch) {
     std::set<QRgb> outline;
     for (const QPoint p : opaque(arrow)) {
       (inside(p) ? interior : outline).insert(arrow.pixel(p));
+      // By position alone: beside the outside is outline, with nothing clear around is interior.
+      EXPECT_TRUE(!touchesClear(arrow, p) || row.outline.contains(arrow.pixel(p))) << p.x() << "," << p.y();
+      EXPECT_TRUE(nearClear(arrow, p) || row.interior.contains(arrow.pixel(p))) << p.x() << "," << p.y();
     }
     EXPECT_EQ(interior, row.interior) << static_cast<int>(row.swatch);
     EXPECT_EQ(outline, row.outline) << static_cast<int>(row.swatch);
