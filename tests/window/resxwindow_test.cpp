@@ -65,11 +65,28 @@ TEST(WindowDesign, EveryControlIsCreatedFromItsDesignValues) {
 
 TEST(WindowDesign, SpotValuesOfTheLayout) {
   ResXWindow window;
-  EXPECT_EQ(window.control(brown)->geometry(), QRect(16, 27, 41, 16));
-  EXPECT_EQ(window.control(dig6)->geometry(), QRect(228, 100, 13, 46));
-  EXPECT_EQ(window.control(stripbutton)->geometry(), QRect(162, 213, 85, 22));
-  EXPECT_EQ(window.control(black)->toolTip(), QString("0-черный"));
-  EXPECT_EQ(window.control(gold)->toolTip(), QString("10-золотой"));
+  struct Row {
+    Control control;
+    QRect rect;
+    const char *hover;
+  };
+  // clang-format off
+  const Row rows[] = {
+      {black, {17, 7, 40, 16}, "0-черный"},         {brown, {16, 27, 41, 16}, "1-коричневый"},
+      {red, {16, 49, 40, 16}, "2-красный"},         {orange, {17, 70, 40, 16}, "3-оранжевый"},
+      {yellow, {17, 91, 40, 16}, "4-жёлтый"},       {green, {16, 112, 40, 16}, "5-зелёный"},
+      {blue, {17, 133, 40, 16}, "6-голубой"},       {violet, {17, 153, 40, 16}, "7-фиолетовый"},
+      {grey, {16, 174, 40, 16}, "8-серый"},         {white, {16, 195, 40, 16}, "9-белый"},
+      {gold, {17, 216, 40, 16}, "10-золотой"},      {silver, {16, 237, 40, 16}, "11-серебряный"},
+      {dig1, {137, 100, 13, 46}, ""}, {dig2, {155, 100, 13, 46}, ""}, {dig3, {173, 100, 13, 46}, ""},
+      {dig4, {191, 100, 13, 46}, ""}, {dig5, {209, 100, 13, 46}, ""}, {dig6, {228, 100, 13, 46}, ""},
+      {stripbutton, {162, 213, 85, 22}, ""},
+  };
+  // clang-format on
+  for (const Row &row : rows) {
+    EXPECT_EQ(window.control(row.control)->geometry(), row.rect) << static_cast<int>(row.control);
+    EXPECT_EQ(window.control(row.control)->toolTip(), QString(row.hover));
+  }
   EXPECT_EQ(window.surface().tag(silver), "");
   EXPECT_EQ(window.surface().tag(grey), "8");
   EXPECT_EQ(window.surface().backColor(brown), 0x000040C0U);
@@ -113,6 +130,7 @@ TEST(WindowDesign, TheResistorIsDrawnUnderTheBands) {
       {{131, 120}, Qt::black, "left cap outline"},      {{120, 100}, QColor(0, 192, 0), "left cap"},
       {{105, 122}, QColor(255, 255, 0), "lead"},        {{300, 20}, QColor(192, 192, 192), "background"},
       {{197, 120}, QColor(0, 192, 0), "hidden band 4"}, {{143, 120}, QColor(192, 255, 192), "unpainted band 1"},
+      {{268, 100}, QColor(0, 192, 0), "right cap"},     {{285, 123}, QColor(255, 255, 0), "right lead"},
   };
   const QImage image = shown.window.grab().toImage();
   for (const Row &row : rows) {
@@ -129,7 +147,9 @@ TEST(WindowStartUp, ShowsTheThreeBandLayout) {
   EXPECT_EQ(shown.text(toler), QString("20%"));
   EXPECT_EQ(shown.text(resxx), QString("???"));
   EXPECT_EQ(argb(shown.window.cursor().pixmap().toImage()), argb(pointerimages::swatchArrow(black)));
+  // At scale 1 the hot spot that Qt is given is the one the platform gets: the image centre.
   EXPECT_EQ(shown.window.cursor().hotSpot(), QPoint(16, 16));
+  EXPECT_EQ(shown.window.control(resxx)->cursor().hotSpot(), QPoint(16, 16));
 }
 
 TEST(WindowClicks, APickThenABandClickPaintsTheBand) {
