@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <memory>
 #include <span>
@@ -47,14 +48,10 @@ XSession::XSession() {
   if (pipe(fds.data()) != 0) {
     return;
   }
-  server_ = fork();
-  if (server_ == 0) {
-    ::close(fds[0]);
-    const std::string fd = std::to_string(fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0", "1024x768x24",
-           static_cast<char *>(nullptr));
-    _exit(127);
-  }
+  fcntl(fds[0], F_SETFD, FD_CLOEXEC); // the server inherits only the end it writes to
+  server_ = spawn(
+      {"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-nolisten", "tcp", "-screen", "0", "1024x768x24"},
+      {});
   ::close(fds[1]);
   // Xvfb writes its display number once it accepts connections.
   std::string number;
