@@ -25,10 +25,10 @@ TEST(Program, OpensItsWindowAndExitsCleanlyWhenClosed) {
 
 namespace {
 
-// What `read` returns once it is `expected`, or after two seconds.
+// What `read` returns once it is `expected`, or after five seconds.
 template <typename T, typename Read> std::optional<T> waitFor(const T &expected, Read read) {
   std::optional<T> seen;
-  for (int i = 0; i < 100 && seen != expected; ++i) {
+  for (int i = 0; i < 250 && seen != expected; ++i) {
     std::this_thread::sleep_for(20ms);
     seen = read();
   }
