@@ -28,9 +28,9 @@ namespace {
 
 // A pointer with its hot spot at the image centre, drawn at the screen's
 // density in whole pixels so that it stays sharp. Qt's xcb backend hands the
-// pixmap and the hot spot to the X server as they are, in device pixels, so
-// there both are given in device pixels. Elsewhere (Wayland) the hot spot is
-// in logical pixels and the compositor scales it with the pixmap's ratio.
+// pixmap and the hot spot to the X server as they are, so there the pixmap
+// keeps a ratio of 1 and the hot spot counts its pixels. Elsewhere (Wayland)
+// the hot spot is logical and the compositor scales it with the pixmap's ratio.
 QCursor pointer(const QImage &image) {
   const int factor = std::max(1, qCeil(qApp->devicePixelRatio()));
   QPixmap pixmap = QPixmap::fromImage(pointerimages::enlarged(image, factor));
