@@ -74,7 +74,7 @@ TEST_F(Unpacked, HoldsTheProgramItsMenuEntryAndSharpIcons) {
   ASSERT_TRUE(fs::exists(program));
   EXPECT_NE(fs::status(program).permissions() & fs::perms::owner_exec, fs::perms::none);
 
-  const fs::path entry = root_ / "usr/share/applications/resx.desktop";
+  const fs::path entry = root_ / "usr/share/applications/org.resx.ResX.desktop";
   ASSERT_TRUE(fs::exists(entry));
   const Output valid = run("desktop-file-validate '" + entry.string() + "'");
   EXPECT_EQ(valid.status, 0);
@@ -84,7 +84,7 @@ TEST_F(Unpacked, HoldsTheProgramItsMenuEntryAndSharpIcons) {
   for (const int factor : {1, 2, 4, 8}) {
     const int size = 32 * factor;
     const fs::path file =
-        root_ / ("usr/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/resx.png");
+        root_ / ("usr/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/org.resx.ResX.png");
     const QImage image = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(image, pointerimages::enlarged(icon, factor)) << file;
   }
