@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 ResX developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `make run` and `make test` do all set-up: missing Debian packages, configure, build.
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)

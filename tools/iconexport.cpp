@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 ResX developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the window's icon into a hicolor icon theme folder, at its own size
 // and at whole multiples of it, enlarged without smoothing.
 #include "window/pointerimages.h"

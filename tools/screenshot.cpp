@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 ResX developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the window after a short decoding to a PNG, for the README:
 // four bands, yellow, violet, red and a gold tolerance band.
 #include "window/resxwindow.h"
