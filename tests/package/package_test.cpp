@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -39,21 +40,11 @@ Output run(const std::string &command) {
   return out;
 }
 
-fs::path debianPackage() {
-  for (const auto &entry : fs::directory_iterator(RESX_PACKAGE_DIR)) {
-    if (entry.path().extension() == ".deb") {
-      return entry.path();
-    }
-  }
-  return {};
-}
-
 // The package unpacked into a temporary root, removed afterwards.
 class Unpacked : public testing::Test {
 protected:
   void SetUp() override {
-    deb_ = debianPackage();
-    ASSERT_FALSE(deb_.empty()) << "no package in " << RESX_PACKAGE_DIR;
+    ASSERT_TRUE(fs::exists(deb_)) << "no package " << deb_;
     std::string pattern = (fs::temp_directory_path() / "resx-package-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     root_ = pattern;
@@ -66,28 +57,34 @@ protected:
     }
   }
 
-  fs::path deb_;
+  fs::path deb_ = RESX_PACKAGE;
   fs::path root_;
 };
 
 } // namespace
 
-TEST_F(Unpacked, HoldsTheProgramItsMenuEntryAndSharpIcons) {
+TEST_F(Unpacked, HoldsTheProgramItsManualValidMetadataAndSharpIcons) {
   const fs::path program = root_ / "usr/bin/resx";
   ASSERT_TRUE(fs::exists(program));
   EXPECT_NE(fs::status(program).permissions() & fs::perms::owner_exec, fs::perms::none);
 
   const fs::path entry = root_ / "usr/share/applications/org.resx.ResX.desktop";
-  ASSERT_TRUE(fs::exists(entry));
   const Output valid = run("desktop-file-validate '" + entry.string() + "'");
   EXPECT_EQ(valid.status, 0);
   EXPECT_EQ(valid.text, "");
+  // --strict fails on errors, warnings and infos alike.
+  const fs::path metadata = root_ / "usr/share/metainfo/org.resx.ResX.metainfo.xml";
+  const Output validMetadata = run("appstreamcli validate --no-net --strict '" + metadata.string() + "'");
+  EXPECT_EQ(validMetadata.status, 0) << validMetadata.text;
+  const Output manual = run("gzip -dc '" + (root_ / "usr/share/man/man1/resx.1.gz").string() + "'");
+  EXPECT_EQ(manual.status, 0) << manual.text;
+  EXPECT_NE(manual.text.find(RESX_VERSION), std::string::npos) << manual.text;
 
   const QImage icon = pointerimages::windowIcon().convertToFormat(QImage::Format_ARGB32);
   for (const int factor : {1, 2, 4, 8}) {
     const int size = 32 * factor;
-    const fs::path file =
-        root_ / ("usr/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/org.resx.ResX.png");
+    const fs::path file = root_ / ("usr/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) +
+                                   "/apps/org.resx.ResX.png");
     const QImage image = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(image, pointerimages::enlarged(icon, factor)) << file;
   }
@@ -98,6 +95,15 @@ TEST_F(Unpacked, DependsOnTheQtAndCLibrariesItLinks) {
   ASSERT_EQ(depends.status, 0) << depends.text;
   EXPECT_NE(depends.text.find("libqt6widgets6"), std::string::npos) << depends.text;
   EXPECT_NE(depends.text.find("libc6"), std::string::npos) << depends.text;
+  EXPECT_NE(depends.text.find("fonts-dejavu-core"), std::string::npos) << depends.text;
+}
+
+TEST_F(Unpacked, PassesLintian) {
+  if (run("command -v lintian").status != 0) {
+    GTEST_SKIP() << "lintian is not installed";
+  }
+  const Output lintian = run("lintian --fail-on error,warning '" + deb_.string() + "'");
+  EXPECT_EQ(lintian.status, 0) << lintian.text;
 }
 
 TEST_F(Unpacked, TheProgramOpensItsWindowAndClosesCleanly) {
