@@ -2,8 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # `make run` and `make test` do all set-up: missing Debian packages, configure, build.
+# CMake's own makefiles are nested make calls: without this each prints its
+# "Entering directory" and "Leaving directory" lines.
+MAKEFLAGS += --no-print-directory
 PRESET ?= dev
-BUILD_DIR := build/$(PRESET)
+BUILD_DIR = build/$(PRESET)
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
@@ -26,9 +29,9 @@ suite: build
 
 # The whole suite, then again under the sanitizers, then a short fuzz.
 test: deps
-	$(MAKE) --no-print-directory suite PRESET=dev
-	$(MAKE) --no-print-directory suite PRESET=asan
-	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20; \
+	$(MAKE) suite PRESET=dev
+	$(MAKE) suite PRESET=asan
+	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) fuzz FUZZ_SECONDS=20; \
 	else echo "Fuzzing skipped: clang++ is missing (scripts/packages.txt lists clang)."; fi
 
 # The decoder fuzzer for FUZZ_SECONDS; the corpus it grows and any crash stay in build/fuzz.
@@ -46,6 +49,9 @@ bench: deps
 	cmake --build --preset release -j $(JOBS)
 	cmake --build --preset release --target run_benchmarks -j 1
 
+# The window from the release build, where warnings stay warnings: a newer
+# compiler's new warning must not stop the program from opening.
+run: PRESET = release
 run: build
 	$(BUILD_DIR)/app/resx
 
