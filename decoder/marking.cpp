@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 namespace marking {
 namespace {
@@ -80,7 +81,17 @@ constexpr std::array<Layout, 4> kLayouts{{
     {"6-полос", true, true, true, true, false},
 }};
 
-template <typename Table> std::string_view lookup(const Table &table, int code) {
+// Every colour code has a row in the per-colour tables; every multiplier code
+// (the unpainted one included) a row in the value tables.
+static_assert(kTolerance.size() == kPalette.size());
+static_assert(kTemperatureCoefficient.size() == kPalette.size());
+static_assert(kTwoDigitValue.size() == kNoMultiplier + 1);
+static_assert(kThreeDigitValue.size() == kNoMultiplier + 1);
+
+// One lookup over a view rather than a template per table size: GCC folds
+// identical template copies into one and then reports the 12-row tables as
+// read through the 13-row type (-Warray-bounds, GCC 14 with the sanitizers).
+std::string_view lookup(std::span<const std::string_view> table, int code) {
   return code >= 0 && static_cast<std::size_t>(code) < table.size() ? table[static_cast<std::size_t>(code)]
                                                                     : std::string_view{};
 }
