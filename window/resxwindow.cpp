@@ -4,6 +4,7 @@
 #include "window/resxwindow.h"
 
 #include "surface/design.h"
+#include "window/designfont.h"
 #include "window/flatbutton.h"
 #include "window/picturebox.h"
 #include "window/pointerimages.h"
@@ -63,14 +64,6 @@ QColor resolve(Colour colour) {
   }
 }
 
-QFont font(design::Face face) {
-  QFont f(face == design::Face::caption ? QStringLiteral("MS Sans Serif") : QStringLiteral("Times New Roman"));
-  f.setStyleHint(face == design::Face::caption ? QFont::SansSerif : QFont::Serif);
-  f.setPointSizeF(face == design::Face::caption ? 8.25 : 9.75);
-  f.setBold(true);
-  return f;
-}
-
 Qt::Alignment alignment(design::Align align) {
   return Qt::AlignVCenter | (align == design::Align::centre ? Qt::AlignHCenter : Qt::AlignLeft);
 }
@@ -107,7 +100,7 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
   QPalette palette = widget->palette();
   palette.setColor(widget->backgroundRole(), resolve(item.back));
   if (item.face != design::Face::none) {
-    widget->setFont(font(item.face));
+    widget->setFont(designFont(item.face));
     palette.setColor(widget->foregroundRole(), resolve(item.fore));
   }
   widget->setPalette(palette);
