@@ -45,11 +45,14 @@ QCursor pointer(const QImage &image) {
   return QCursor(pixmap, image.width() / 2, image.height() / 2);
 }
 
+// Only the sizes that window managers show in title bars, task bars and
+// switchers: every size here is sent to the X server at each start-up. Larger
+// views find the installed theme icon through the desktop file name.
 QIcon icon() {
+  const QImage art = pointerimages::windowIcon();
   QIcon icon;
-  for (const int factor : {1, 2, 4, 8}) {
-    icon.addPixmap(QPixmap::fromImage(pointerimages::enlarged(pointerimages::windowIcon(), factor)));
-  }
+  icon.addPixmap(QPixmap::fromImage(art));
+  icon.addPixmap(QPixmap::fromImage(pointerimages::enlarged(art, 2)));
   return icon;
 }
 
