@@ -51,6 +51,7 @@ QCursor pointer(const QImage &image) {
 QIcon icon() {
   const QImage art = pointerimages::windowIcon();
   QIcon icon;
+  icon.addPixmap(QPixmap::fromImage(pointerimages::smallWindowIcon()));
   icon.addPixmap(QPixmap::fromImage(art));
   icon.addPixmap(QPixmap::fromImage(pointerimages::enlarged(art, 2)));
   return icon;

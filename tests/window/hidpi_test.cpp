@@ -65,6 +65,6 @@ TEST(HighDensity, PointersAndIconStaySharp) {
   EXPECT_TRUE(enlargedWithoutSmoothing(window.control(resxx)->cursor().pixmap().toImage(),
                                        pointerimages::valueFieldArrow(), 2));
   const QIcon icon = window.windowIcon();
-  EXPECT_EQ(icon.availableSizes(), QList<QSize>({{32, 32}, {64, 64}}));
+  EXPECT_EQ(icon.availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {64, 64}}));
   EXPECT_TRUE(enlargedWithoutSmoothing(icon.pixmap(QSize(64, 64), 1.0).toImage(), pointerimages::windowIcon(), 2));
 }
