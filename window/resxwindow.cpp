@@ -45,6 +45,8 @@ QCursor pointer(const QImage &image) {
   return QCursor(pixmap, image.width() / 2, image.height() / 2);
 }
 
+QCursor swatchPointer(Control swatch) { return pointer(pointerimages::swatchArrow(swatch)); }
+
 // Only the sizes that window managers show in title bars, task bars and
 // switchers: every size here is sent to the X server at each start-up. Larger
 // views find the installed theme icon through the desktop file name.
@@ -125,7 +127,7 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
 
 } // namespace
 
-ResXWindow::ResXWindow() {
+ResXWindow::ResXWindow() : widgets_(*this, swatchPointer) {
   const design::Window &look = design::window();
   setObjectName(qt(look.name));
   setWindowTitle(qt(look.title));
@@ -138,10 +140,6 @@ ResXWindow::ResXWindow() {
   setAutoFillBackground(true);
   setWindowIcon(icon());
   setCursor(pointer(pointerimages::designArrow()));
-  for (std::size_t i = 0; i < kSwatchCount; ++i) {
-    const auto swatch = static_cast<Control>(i);
-    widgets_.setSwatchCursor(swatch, pointer(pointerimages::swatchArrow(swatch)));
-  }
   createControls();
   wireClicks();
 }
