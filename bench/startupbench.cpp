@@ -32,6 +32,7 @@ constexpr unsigned kRunTimeoutSeconds = 30;
 
 struct Run {
   double milliseconds;
+  double cpuMilliseconds;
   double mebibytes;
 };
 
@@ -39,6 +40,7 @@ struct Series {
   std::string name;
   std::string program;
   std::vector<double> milliseconds;
+  std::vector<double> cpuMilliseconds;
   std::vector<double> mebibytes;
 };
 
@@ -68,8 +70,11 @@ std::optional<Run> run(const XSession &session, const std::string &program) {
     return std::nullopt;
   }
   // ru_maxrss is in KiB on Linux.
+  const auto milliseconds = [](const timeval &t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+  };
   return Run{std::chrono::duration<double, std::milli>(end - start).count(),
-             static_cast<double>(usage.ru_maxrss) / 1024};
+             milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime), static_cast<double>(usage.ru_maxrss) / 1024};
 }
 
 // A program's short name: its file name without the directory and the common prefix.
@@ -124,7 +129,7 @@ int main(int argc, char *argv[]) {
   }
   std::vector<Series> all;
   for (int i = 1; i <= programs; ++i) {
-    all.push_back({shortName(argv[i]), argv[i], {}, {}});
+    all.push_back({shortName(argv[i]), argv[i], {}, {}, {}});
   }
   // One untimed run of each first, so that none pays alone for a cold file cache.
   for (const Series &series : all) {
@@ -148,6 +153,7 @@ int main(int argc, char *argv[]) {
         return 1;
       }
       series->milliseconds.push_back(result->milliseconds);
+      series->cpuMilliseconds.push_back(result->cpuMilliseconds);
       series->mebibytes.push_back(result->mebibytes);
     }
   }
@@ -158,5 +164,8 @@ int main(int argc, char *argv[]) {
   printTable(all, &Series::milliseconds, "ms");
   std::printf("Peak resident memory of the same runs (ru_maxrss)\n");
   printTable(all, &Series::mebibytes, "MiB");
+  // Unlike wall time, hardly affected by other work on the machine.
+  std::printf("Processor time of the same runs, user and system (ru_utime + ru_stime)\n");
+  printTable(all, &Series::cpuMilliseconds, "ms");
   return 0;
 }
