@@ -18,7 +18,6 @@ public:
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
-  bool event(QEvent *event) override;
 
 private:
   bool painted_ = false;

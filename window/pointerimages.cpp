@@ -219,13 +219,42 @@ constexpr std::array<std::string_view, kSize> kIcon{
     "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb",
 };
 // clang-format on
-static_assert(fits(kIcon, 0, 0) && std::ranges::all_of(kIcon, [](std::string_view row) {
-                return row.size() == kSize && row.find(kClear) == std::string_view::npos;
-              }));
 
-// Paints `art` with its top left at (left, top); `inkAt(key, x, y)` colours each drawn pixel.
-template <typename InkAt> QImage paint(Art art, int left, int top, InkAt inkAt) {
-  QImage image(kSize, kSize, QImage::Format_ARGB32);
+// The same resistor drawn again for 16 x 16, with one-pixel bands, rather than
+// the large one shrunk: shrinking would blur the bands into each other.
+constexpr int kSmallSize = 16;
+// clang-format off
+constexpr std::array<std::string_view, kSmallSize> kSmallIcon{
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbsRsCsYsksGGsbb",
+    "bbsRsCsYsksGGsbb",
+    "WWsRsCsYsksGGsWW",
+    "bbsRsCsYsksGGsbb",
+    "bbsRsCsYsksGGsbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbb",
+};
+// clang-format on
+
+// True when `art` fills a square image of its own height in the palette's inks.
+constexpr bool opaqueSquare(Art art) {
+  return std::ranges::all_of(
+      art, [&art](std::string_view row) { return row.size() == art.size() && std::ranges::all_of(row, inLegend); });
+}
+static_assert(opaqueSquare(kIcon) && opaqueSquare(kSmallIcon));
+
+// Paints `art` with its top left at (left, top) on a square image of `size`;
+// `inkAt(key, x, y)` colours each drawn pixel.
+template <typename InkAt> QImage paint(Art art, int left, int top, InkAt inkAt, int size = kSize) {
+  QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   for (int row = 0; row < static_cast<int>(art.size()); ++row) {
     const std::string_view line = art[static_cast<std::size_t>(row)];
@@ -259,6 +288,8 @@ QImage designArrow() { return swatchArrow(Control::black); }
 QImage valueFieldArrow() { return paint(kValueArrow, kValueLeft, kValueTop, legendInk); }
 
 QImage windowIcon() { return paint(kIcon, 0, 0, legendInk); }
+
+QImage smallWindowIcon() { return paint(kSmallIcon, 0, 0, legendInk, kSmallSize); }
 
 QImage enlarged(const QImage &image, int factor) {
   return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);

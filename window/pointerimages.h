@@ -20,6 +20,8 @@ QImage designArrow();
 QImage valueFieldArrow();
 // The window's resistor icon, fully opaque.
 QImage windowIcon();
+// The same icon drawn at 16 x 16 pixels for small views.
+QImage smallWindowIcon();
 
 // The image `factor` times larger, every pixel a square block: no smoothing,
 // so the pixel art stays sharp.

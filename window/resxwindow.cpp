@@ -4,6 +4,7 @@
 #include "window/resxwindow.h"
 
 #include "surface/design.h"
+#include "window/designfont.h"
 #include "window/flatbutton.h"
 #include "window/picturebox.h"
 #include "window/pointerimages.h"
@@ -44,11 +45,17 @@ QCursor pointer(const QImage &image) {
   return QCursor(pixmap, image.width() / 2, image.height() / 2);
 }
 
+QCursor swatchPointer(Control swatch) { return pointer(pointerimages::swatchArrow(swatch)); }
+
+// Only the sizes that window managers show in title bars, task bars and
+// switchers: every size here is sent to the X server at each start-up. Larger
+// views find the installed theme icon through the desktop file name.
 QIcon icon() {
+  const QImage art = pointerimages::windowIcon();
   QIcon icon;
-  for (const int factor : {1, 2, 4, 8}) {
-    icon.addPixmap(QPixmap::fromImage(pointerimages::enlarged(pointerimages::windowIcon(), factor)));
-  }
+  icon.addPixmap(QPixmap::fromImage(pointerimages::smallWindowIcon()));
+  icon.addPixmap(QPixmap::fromImage(art));
+  icon.addPixmap(QPixmap::fromImage(pointerimages::enlarged(art, 2)));
   return icon;
 }
 
@@ -61,14 +68,6 @@ QColor resolve(Colour colour) {
   case design::kWindowText: return palette.color(QPalette::WindowText);
   default: return qtColour(colour);
   }
-}
-
-QFont font(design::Face face) {
-  QFont f(face == design::Face::caption ? QStringLiteral("MS Sans Serif") : QStringLiteral("Times New Roman"));
-  f.setStyleHint(face == design::Face::caption ? QFont::SansSerif : QFont::Serif);
-  f.setPointSizeF(face == design::Face::caption ? 8.25 : 9.75);
-  f.setBold(true);
-  return f;
 }
 
 Qt::Alignment alignment(design::Align align) {
@@ -107,7 +106,7 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
   QPalette palette = widget->palette();
   palette.setColor(widget->backgroundRole(), resolve(item.back));
   if (item.face != design::Face::none) {
-    widget->setFont(font(item.face));
+    widget->setFont(designFont(item.face));
     palette.setColor(widget->foregroundRole(), resolve(item.fore));
   }
   widget->setPalette(palette);
@@ -128,7 +127,7 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
 
 } // namespace
 
-ResXWindow::ResXWindow() {
+ResXWindow::ResXWindow() : widgets_(*this, swatchPointer) {
   const design::Window &look = design::window();
   setObjectName(qt(look.name));
   setWindowTitle(qt(look.title));
@@ -141,10 +140,6 @@ ResXWindow::ResXWindow() {
   setAutoFillBackground(true);
   setWindowIcon(icon());
   setCursor(pointer(pointerimages::designArrow()));
-  for (std::size_t i = 0; i < kSwatchCount; ++i) {
-    const auto swatch = static_cast<Control>(i);
-    widgets_.setSwatchCursor(swatch, pointer(pointerimages::swatchArrow(swatch)));
-  }
   createControls();
   wireClicks();
 }

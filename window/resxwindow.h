@@ -35,6 +35,6 @@ private:
   void createControls();
   void wireClicks();
 
-  WindowSurface widgets_{*this};
+  WindowSurface widgets_;
   ResX resx_{widgets_};
 };

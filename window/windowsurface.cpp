@@ -44,4 +44,12 @@ void WindowSurface::setText(Control control, std::string_view text) {
 
 void WindowSurface::setVisible(Control control, bool visible) { widget(control)->setVisible(visible); }
 
+const QCursor &WindowSurface::swatchCursor(Control swatch) const {
+  std::optional<QCursor> &cursor = swatchCursors_.at(index(swatch));
+  if (!cursor) {
+    cursor = makeSwatchCursor_(swatch);
+  }
+  return *cursor;
+}
+
 void WindowSurface::setWindowCursor(Control swatch) { window_.setCursor(swatchCursor(swatch)); }

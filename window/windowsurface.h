@@ -8,6 +8,7 @@
 #include <QCursor>
 
 #include <array>
+#include <optional>
 
 class QWidget;
 
@@ -15,12 +16,17 @@ class QWidget;
 // widget created for its control, and the window's pointer is the window's.
 class WindowSurface final : public ControlSurface {
 public:
-  explicit WindowSurface(QWidget &window) : window_(window) {}
+  // Makes the pointer that a swatch carries.
+  using SwatchCursorMaker = QCursor (*)(Control swatch);
+
+  WindowSurface(QWidget &window, SwatchCursorMaker makeSwatchCursor)
+      : window_(window), makeSwatchCursor_(makeSwatchCursor) {}
 
   void attach(Control control, QWidget *widget) { widgets_[index(control)] = widget; }
-  void setSwatchCursor(Control swatch, const QCursor &cursor) { swatchCursors_[index(swatch)] = cursor; }
   [[nodiscard]] QWidget *widget(Control control) const { return widgets_[index(control)]; }
-  [[nodiscard]] const QCursor &swatchCursor(Control swatch) const { return swatchCursors_[index(swatch)]; }
+  // Made when first asked for: a pointer from an image is costly to make, and
+  // at start-up the window needs none of them.
+  [[nodiscard]] const QCursor &swatchCursor(Control swatch) const;
 
   void setBackColor(Control control, Colour colour) override;
   [[nodiscard]] Colour backColor(Control control) const override;
@@ -33,5 +39,6 @@ public:
 private:
   QWidget &window_;
   std::array<QWidget *, kControlCount> widgets_{};
-  std::array<QCursor, kSwatchCount> swatchCursors_;
+  SwatchCursorMaker makeSwatchCursor_;
+  mutable std::array<std::optional<QCursor>, kSwatchCount> swatchCursors_;
 };

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 #include <gtest/gtest.h>
 
@@ -238,33 +239,45 @@ TEST(PointerValueFieldArrow, IsAMagentaHeadOnALightGreyStem) {
 }
 
 TEST(PointerWindowIcon, IsABandedResistorWithLeadsOnNavy) {
-  const QImage icon = pointerimages::windowIcon();
-  // Along the body's top row: body colour, the bands each followed by a one-pixel strip, body colour.
-  struct Band {
-    QRgb colour;
-    int width;
+  static constexpr std::array kBands{kRed, kCyan, kYellow, kBlack, kGreen};
+  struct Icon {
+    QImage image;
+    QRect body;
+    QRect leads; // across the whole image
+    std::array<int, kBands.size()> bandWidths;
   };
-  const Band bands[] = {{kRed, 2}, {kCyan, 2}, {kYellow, 2}, {kBlack, 2}, {kGreen, 3}};
-  int x = 5;
-  while (icon.pixel(x, 13) == kLightGrey) {
-    ++x;
-  }
-  EXPECT_GT(x, 5);
-  for (const Band &band : bands) {
-    for (int i = 0; i < band.width; ++i, ++x) {
-      EXPECT_EQ(icon.pixel(x, 13), band.colour) << x;
+  const Icon icons[] = {
+      {pointerimages::windowIcon(), QRect(5, 13, 23, 9), QRect(0, 16, 32, 2), {2, 2, 2, 2, 3}},
+      {pointerimages::smallWindowIcon(), QRect(2, 6, 12, 5), QRect(0, 8, 16, 1), {1, 1, 1, 1, 2}},
+  };
+  for (const Icon &icon : icons) {
+    const int side = icon.leads.width();
+    SCOPED_TRACE(side);
+    ASSERT_EQ(icon.image.size(), QSize(side, side));
+    // Along the body's top row: body colour, the bands each followed by a one-pixel strip, body colour.
+    const int top = icon.body.top();
+    int x = icon.body.left();
+    while (icon.image.pixel(x, top) == kLightGrey) {
+      ++x;
     }
-    EXPECT_EQ(icon.pixel(x++, 13), kLightGrey) << x;
-  }
-  for (; x <= 27; ++x) {
-    EXPECT_EQ(icon.pixel(x, 13), kLightGrey) << x;
-  }
-  // The body repeats its top row down to row 21; white leads on rows 16 and 17; navy elsewhere.
-  const QRect body(QPoint(5, 13), QPoint(27, 21));
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) {
-      const QRgb expected = body.contains(x, y) ? icon.pixel(x, 13) : (y == 16 || y == 17) ? kWhite : kNavy;
-      EXPECT_EQ(icon.pixel(x, y), expected) << x << "," << y;
+    EXPECT_GT(x, icon.body.left());
+    for (std::size_t band = 0; band < kBands.size(); ++band) {
+      for (int i = 0; i < icon.bandWidths.at(band); ++i, ++x) {
+        EXPECT_EQ(icon.image.pixel(x, top), kBands.at(band)) << x;
+      }
+      EXPECT_EQ(icon.image.pixel(x++, top), kLightGrey) << x;
+    }
+    for (; x <= icon.body.right(); ++x) {
+      EXPECT_EQ(icon.image.pixel(x, top), kLightGrey) << x;
+    }
+    // The body repeats its top row to its bottom; white leads; navy elsewhere.
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        const QRgb expected = icon.body.contains(x, y)    ? icon.image.pixel(x, top)
+                              : icon.leads.contains(x, y) ? kWhite
+                                                          : kNavy;
+        EXPECT_EQ(icon.image.pixel(x, y), expected) << x << "," << y;
+      }
     }
   }
 }

@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QWidget>
 
-// The floor for start-up: a plain Qt window of the program's size, ending at its first paint.
+// The floor of any Qt window: an empty window of the program's size, ending at its first paint.
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
   QWidget window;
