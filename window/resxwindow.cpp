@@ -139,7 +139,9 @@ ResXWindow::ResXWindow() : widgets_(*this, swatchPointer) {
   setPalette(palette);
   setAutoFillBackground(true);
   setWindowIcon(icon());
-  setCursor(pointer(pointerimages::designArrow()));
+  // The design pointer is black's arrow: the window shares black's pointer
+  // rather than making the same one twice.
+  setCursor(widgets_.swatchCursor(Control::black));
   createControls();
   wireClicks();
 }

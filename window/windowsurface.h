@@ -25,7 +25,7 @@ public:
   void attach(Control control, QWidget *widget) { widgets_[index(control)] = widget; }
   [[nodiscard]] QWidget *widget(Control control) const { return widgets_[index(control)]; }
   // Made when first asked for: a pointer from an image is costly to make, and
-  // at start-up the window needs none of them.
+  // at start-up the window needs only black's.
   [[nodiscard]] const QCursor &swatchCursor(Control swatch) const;
 
   void setBackColor(Control control, Colour colour) override;
