@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ResX developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "tests/support/command.h"
 #include "tests/window/xsession.h"
 #include "window/pointerimages.h"
 
@@ -9,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -21,25 +20,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct Output {
-  int status;
-  std::string text;
-};
-
-Output run(const std::string &command) {
-  Output out{-1, {}};
-  FILE *pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) {
-    return out;
-  }
-  std::array<char, 4096> buffer{};
-  while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-    out.text.append(buffer.data(), n);
-  }
-  out.status = pclose(pipe);
-  return out;
-}
-
 // The package unpacked into a temporary root, removed afterwards.
 class Unpacked : public testing::Test {
 protected:
@@ -48,7 +28,7 @@ protected:
     std::string pattern = (fs::temp_directory_path() / "resx-package-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     root_ = pattern;
-    const Output unpack = run("dpkg-deb -x '" + deb_.string() + "' '" + root_.string() + "'");
+    const CommandOutput unpack = runCommand("dpkg-deb -x '" + deb_.string() + "' '" + root_.string() + "'");
     ASSERT_EQ(unpack.status, 0) << unpack.text;
   }
   void TearDown() override {
@@ -69,14 +49,14 @@ TEST_F(Unpacked, HoldsTheProgramItsManualValidMetadataAndSharpIcons) {
   EXPECT_NE(fs::status(program).permissions() & fs::perms::owner_exec, fs::perms::none);
 
   const fs::path entry = root_ / "usr/share/applications/org.resx.ResX.desktop";
-  const Output valid = run("desktop-file-validate '" + entry.string() + "'");
+  const CommandOutput valid = runCommand("desktop-file-validate '" + entry.string() + "'");
   EXPECT_EQ(valid.status, 0);
   EXPECT_EQ(valid.text, "");
   // Fails on errors and warnings; a newer validator's infos do not count.
   const fs::path metadata = root_ / "usr/share/metainfo/org.resx.ResX.metainfo.xml";
-  const Output validMetadata = run("appstreamcli validate --no-net '" + metadata.string() + "'");
+  const CommandOutput validMetadata = runCommand("appstreamcli validate --no-net '" + metadata.string() + "'");
   EXPECT_EQ(validMetadata.status, 0) << validMetadata.text;
-  const Output manual = run("gzip -dc '" + (root_ / "usr/share/man/man1/resx.1.gz").string() + "'");
+  const CommandOutput manual = runCommand("gzip -dc '" + (root_ / "usr/share/man/man1/resx.1.gz").string() + "'");
   EXPECT_EQ(manual.status, 0) << manual.text;
   EXPECT_NE(manual.text.find(RESX_VERSION), std::string::npos) << manual.text;
 
@@ -91,7 +71,7 @@ TEST_F(Unpacked, HoldsTheProgramItsManualValidMetadataAndSharpIcons) {
 }
 
 TEST_F(Unpacked, DependsOnTheQtAndCLibrariesItLinks) {
-  const Output depends = run("dpkg-deb -f '" + deb_.string() + "' Depends");
+  const CommandOutput depends = runCommand("dpkg-deb -f '" + deb_.string() + "' Depends");
   ASSERT_EQ(depends.status, 0) << depends.text;
   EXPECT_NE(depends.text.find("libqt6widgets6"), std::string::npos) << depends.text;
   EXPECT_NE(depends.text.find("libc6"), std::string::npos) << depends.text;
@@ -99,10 +79,10 @@ TEST_F(Unpacked, DependsOnTheQtAndCLibrariesItLinks) {
 }
 
 TEST_F(Unpacked, PassesLintian) {
-  if (run("command -v lintian").status != 0) {
+  if (runCommand("command -v lintian").status != 0) {
     GTEST_SKIP() << "lintian is not installed";
   }
-  const Output lintian = run("lintian --fail-on error,warning '" + deb_.string() + "'");
+  const CommandOutput lintian = runCommand("lintian --fail-on error,warning '" + deb_.string() + "'");
   EXPECT_EQ(lintian.status, 0) << lintian.text;
 }
 
