@@ -37,7 +37,7 @@ void answerHelpAndVersion(int argc, char *argv[]) {
 int main(int argc, char *argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("resx"));
   QCoreApplication::setApplicationVersion(QStringLiteral(RESX_VERSION));
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.resx.ResX"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(RESX_ID));
   if (argc > 1) {
     answerHelpAndVersion(argc, argv);
   }
