@@ -78,7 +78,7 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
   using design::Kind;
   QWidget *widget = nullptr;
   switch (item.kind) {
-  case Kind::pictureBox: widget = new PictureBox(parent); break;
+  case Kind::pictureBox: widget = new PictureBox(resolve(item.back), parent); break;
   case Kind::label: {
     auto *label = new QLabel(qt(item.text), parent);
     label->setAlignment(alignment(item.align));
@@ -103,22 +103,25 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
   }
   widget->setObjectName(qt(item.name));
   widget->setGeometry(item.rect.left, item.rect.top, item.rect.width, item.rect.height);
-  QPalette palette = widget->palette();
-  palette.setColor(widget->backgroundRole(), resolve(item.back));
-  if (item.face != design::Face::none) {
-    widget->setFont(designFont(item.face));
-    palette.setColor(widget->foregroundRole(), resolve(item.fore));
+  if (item.kind != Kind::pictureBox) { // a picture box holds its colour itself
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), resolve(item.back));
+    if (item.face != design::Face::none) {
+      widget->setFont(designFont(item.face));
+      palette.setColor(widget->foregroundRole(), resolve(item.fore));
+    }
+    widget->setPalette(palette);
   }
-  widget->setPalette(palette);
   if (!item.hover.empty()) {
     widget->setToolTip(qt(item.hover));
   }
-  widget->setProperty("tag", qt(item.tag));
   // Picture boxes show no text: assistive technology names them by their hover text or design name.
   if (item.kind == Kind::pictureBox) {
     widget->setAccessibleName(qt(item.hover.empty() ? item.accessibleName : item.hover));
   }
-  widget->setAccessibleDescription(qt(item.description));
+  if (!item.description.empty()) {
+    widget->setAccessibleDescription(qt(item.description));
+  }
   if (item.kind == Kind::pictureBox || item.kind == Kind::label) {
     widget->setFocusPolicy(Qt::NoFocus);
   }

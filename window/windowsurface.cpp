@@ -3,6 +3,8 @@
 
 #include "window/windowsurface.h"
 
+#include "surface/design.h"
+#include "window/picturebox.h"
 #include "window/qtcolour.h"
 #include "window/qtstring.h"
 
@@ -13,6 +15,10 @@
 
 void WindowSurface::setBackColor(Control control, Colour colour) {
   QWidget *target = widget(control);
+  if (auto *box = qobject_cast<PictureBox *>(target)) {
+    box->setBackColor(qtColour(colour));
+    return;
+  }
   QPalette palette = target->palette();
   palette.setColor(target->backgroundRole(), qtColour(colour));
   target->setPalette(palette);
@@ -20,12 +26,14 @@ void WindowSurface::setBackColor(Control control, Colour colour) {
 
 Colour WindowSurface::backColor(Control control) const {
   const QWidget *target = widget(control);
+  if (const auto *box = qobject_cast<const PictureBox *>(target)) {
+    return colourValue(box->backColor());
+  }
   return colourValue(target->palette().color(target->backgroundRole()));
 }
 
-std::string WindowSurface::tag(Control control) const {
-  return widget(control)->property("tag").toString().toStdString();
-}
+// Tags never change, so they are read from the design rather than kept on the widgets.
+std::string WindowSurface::tag(Control control) const { return std::string(design::item(control).tag); }
 
 void WindowSurface::setCaption(Control control, std::string_view caption) {
   QWidget *target = widget(control);
