@@ -127,6 +127,14 @@ int main(int argc, char *argv[]) {
     std::fprintf(stderr, "Xvfb did not start\n");
     return 1;
   }
+  // Xvfb starts with the pointer in the middle of the screen, where the
+  // program centres its window and the references do not: the pointer would
+  // enter the program's window alone, and change its shape there. In the
+  // bottom right corner it lies outside every window.
+  if (session.run({"xdotool", "mousemove", "1023", "767"}) != 0) {
+    std::fprintf(stderr, "xdotool could not move the pointer\n");
+    return 1;
+  }
   std::vector<Series> all;
   for (int i = 1; i <= programs; ++i) {
     all.push_back({shortName(argv[i]), argv[i], {}, {}, {}});
