@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 ResX developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes the window's icon into a hicolor icon theme folder, at its own size
-// and at whole multiples of it, enlarged without smoothing.
+// Writes the window's icon into a hicolor icon theme folder: the small
+// drawing at 16 pixels, and the large one at its own size and at whole
+// multiples of it, enlarged without smoothing.
 #include "window/pointerimages.h"
 
 #include <QDir>
@@ -18,14 +19,18 @@ int main(int argc, char *argv[]) {
   }
   const QString theme = QString::fromLocal8Bit(argv[1]);
   const QString name = QString::fromLocal8Bit(argv[2]);
+  const auto write = [&](const QImage &image) {
+    const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(image.width());
+    if (!QDir().mkpath(folder) || !image.save(folder + '/' + name + ".png")) {
+      std::fprintf(stderr, "cannot write the %dx%d icon\n", image.width(), image.width());
+      return false;
+    }
+    return true;
+  };
+  bool written = write(pointerimages::smallWindowIcon());
   const QImage icon = pointerimages::windowIcon();
   for (const int factor : {1, 2, 4, 8}) {
-    const int size = icon.width() * factor;
-    const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size);
-    if (!QDir().mkpath(folder) || !pointerimages::enlarged(icon, factor).save(folder + '/' + name + ".png")) {
-      std::fprintf(stderr, "cannot write the %dx%d icon\n", size, size);
-      return 1;
-    }
+    written = write(pointerimages::enlarged(icon, factor)) && written;
   }
-  return 0;
+  return written ? 0 : 1;
 }

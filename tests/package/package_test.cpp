@@ -60,13 +60,15 @@ TEST_F(Unpacked, HoldsTheProgramItsManualValidMetadataAndSharpIcons) {
   EXPECT_EQ(manual.status, 0) << manual.text;
   EXPECT_NE(manual.text.find(RESX_VERSION), std::string::npos) << manual.text;
 
-  const QImage icon = pointerimages::windowIcon().convertToFormat(QImage::Format_ARGB32);
-  for (const int factor : {1, 2, 4, 8}) {
-    const int size = 32 * factor;
+  const auto installedIcon = [this](int size) {
     const fs::path file = root_ / ("usr/share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) +
                                    "/apps/org.resx.ResX.png");
-    const QImage image = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(image, pointerimages::enlarged(icon, factor)) << file;
+    return QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
+  };
+  EXPECT_EQ(installedIcon(16), pointerimages::smallWindowIcon());
+  const QImage icon = pointerimages::windowIcon().convertToFormat(QImage::Format_ARGB32);
+  for (const int factor : {1, 2, 4, 8}) {
+    EXPECT_EQ(installedIcon(32 * factor), pointerimages::enlarged(icon, factor)) << 32 * factor;
   }
 }
 
