@@ -296,11 +296,11 @@ QImage windowIcon() { return paint(kIcon, 0, 0, legendInk); }
 QImage smallWindowIcon() { return paint(kSmallIcon, 0, 0, legendInk, kSmallSize); }
 
 QImage enlarged(const QImage &image, int factor) {
-  if (factor == 1) {
+  if (factor <= 1) {
     return image;
   }
   // Row by row rather than through QImage::scaled, whose general transform
-  // costs ten times as much: the window enlarges its icon at every start-up.
+  // costs seven times as much: the window enlarges its icon at every start-up.
   const QImage source = image.convertToFormat(QImage::Format_ARGB32);
   QImage result(source.size() * factor, QImage::Format_ARGB32);
   const auto width = static_cast<std::size_t>(result.width());

@@ -24,7 +24,7 @@ QImage windowIcon();
 QImage smallWindowIcon();
 
 // The image `factor` times larger, every pixel a square block: no smoothing,
-// so the pixel art stays sharp.
+// so the pixel art stays sharp. A factor below 2 gives the image unchanged.
 QImage enlarged(const QImage &image, int factor);
 
 } // namespace pointerimages
