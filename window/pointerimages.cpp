@@ -287,8 +287,6 @@ QImage swatchArrow(Control swatch) {
   });
 }
 
-QImage designArrow() { return swatchArrow(Control::black); }
-
 QImage valueFieldArrow() { return paint(kValueArrow, kValueLeft, kValueTop, legendInk); }
 
 QImage windowIcon() { return paint(kIcon, 0, 0, legendInk); }

@@ -11,11 +11,10 @@ class QImage;
 // pixels in the 16-colour palette, transparent outside their shapes.
 namespace pointerimages {
 
-// The arrow that a swatch carries; the window adopts it when the swatch is picked.
+// The arrow that a swatch carries; the window adopts it when the swatch is
+// picked, and shows black's before any pick.
 // Throws std::out_of_range for a control that is not a swatch.
 QImage swatchArrow(Control swatch);
-// The window's own pointer before any pick: the same image as black's arrow.
-QImage designArrow();
 // The fixed pointer of the value field `resxx`.
 QImage valueFieldArrow();
 // The window's resistor icon, fully opaque.

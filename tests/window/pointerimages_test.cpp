@@ -78,8 +78,7 @@ bool inside(QPoint p) {
 } // namespace
 
 TEST(PointerImages, AreSquareThirtyTwoAndOpaqueOnlyInTheSixteenColours) {
-  std::vector<QImage> images{pointerimages::designArrow(), pointerimages::valueFieldArrow(),
-                             pointerimages::windowIcon()};
+  std::vector<QImage> images{pointerimages::valueFieldArrow(), pointerimages::windowIcon()};
   for (const Control swatch : kSwatches) {
     images.push_back(swatchArrow(swatch));
   }
@@ -120,12 +119,11 @@ TEST(PointerImages, ArrowsHaveTheirSizeBoxAndTip) {
   EXPECT_EQ(QPoint(swatchArrow(red).width() / 2, swatchArrow(red).height() / 2), QPoint(16, 13) + QPoint(0, 3));
 }
 
-TEST(PointerSwatchArrow, AllShareOneMaskAndTheDesignArrowIsBlacks) {
+TEST(PointerSwatchArrow, AllShareOneMask) {
   const QImage mask = swatchArrow(black).createAlphaMask();
   for (const Control swatch : kSwatches) {
     EXPECT_EQ(swatchArrow(swatch).createAlphaMask(), mask) << static_cast<int>(swatch);
   }
-  EXPECT_EQ(pointerimages::designArrow(), swatchArrow(black));
 }
 
 // Grey's arrow inverts black's; the interior never meets the outside and every outline pixel
