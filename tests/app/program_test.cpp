@@ -38,6 +38,7 @@ std::string noFonts() {
 
 TEST(Program, AnswersFromATerminal) {
   const std::string program = RESX_PROGRAM;
+  const std::string run = programCommand(program);
   const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
   const std::string display = unusedDisplay();
   struct Row {
@@ -46,15 +47,15 @@ TEST(Program, AnswersFromATerminal) {
     std::string output; // the whole output, or its first line when it ends in "..."
   };
   const Row rows[] = {
-      {noDisplay + program, 1,
+      {noDisplay + run, 1,
        "resx: cannot connect to a display (neither DISPLAY nor WAYLAND_DISPLAY is set); start it on a desktop\n"},
-      {noDisplay + "DISPLAY=" + display + " " + program, 1,
+      {noDisplay + "DISPLAY=" + display + " " + run, 1,
        "resx: cannot connect to a display (nothing answers at DISPLAY=" + display + "); start it on a desktop\n"},
-      {noDisplay + program + " --version", 0, "resx " RESX_VERSION "\n"},
-      {noDisplay + program + " --help", 0, "Usage: " + program + " [options]\n..."},
-      {program + " --no-such-option", 1, "Unknown option 'no-such-option'.\n..."},
+      {noDisplay + run + " --version", 0, "resx " RESX_VERSION "\n"},
+      {noDisplay + run + " --help", 0, "Usage: " + program + " [options]\n..."},
+      {run + " --no-such-option", 1, "Unknown option 'no-such-option'.\n..."},
       // With no font to draw them, a warning; the window still opens and runs until stopped.
-      {"FONTCONFIG_FILE=" + noFonts() + " timeout 2 " + program, 124,
+      {"FONTCONFIG_FILE=" + noFonts() + " timeout 2 " + run, 124,
        "resx: warning: no installed font has Cyrillic letters, so the window's texts show as empty boxes; install "
        "fonts-dejavu-core\n..."},
   };
