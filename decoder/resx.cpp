@@ -51,6 +51,9 @@ void ResX::Form_Load() {
   surface_.setVisible(Control::dig4, false);
   surface_.setVisible(Control::dig5, false);
   surface_.setVisible(Control::dig6, false);
+  // Meant: at start-up the button reads "3полосы", the digit straight before the
+  // word, unlike the "3-полосы" that the selector writes on coming back to three
+  // bands. Users see this caption first; the start-up tests pin it.
   surface_.setCaption(Control::stripbutton, static_cast<char>('0' + sn) + std::string("полосы"));
   surface_.setVisible(Control::ppr, false);
   surface_.setWindowCursor(Control::black);
