@@ -15,7 +15,7 @@ namespace {
 // gold's tags are not consulted. Picking silver must still give 11; the palette
 // tests pin all three.
 constexpr std::array<Swatch, 12> kPalette{{
-    {std::nullopt, "текущий цвет-чёрный"},
+    {std::nullopt, kBlackCaption},
     {1, "текущий цвет-коричневый"},
     {std::nullopt, "текущий цвет-красный"},
     {std::nullopt, "текущий цвет-оранжевый"},

@@ -58,7 +58,7 @@ void ResX::Form_Load() {
   surface_.setVisible(Control::ppr, false);
   surface_.setWindowCursor(Control::black);
   surface_.setText(Control::toler, marking::kFixedTolerance);
-  surface_.setText(Control::resxx, marking::kNoValue);
+  surface_.setText(Control::resxx, kNoValue);
   dopenable = true;
 }
 
@@ -169,7 +169,7 @@ void ResX::stripbutton_Click() {
     surface_.setBackColor(band, kUnpaintedBand);
   }
   surface_.setText(Control::toler, marking::kNoTolerance);
-  surface_.setCaption(Control::ppr, marking::kNoTemperatureCoefficient);
+  surface_.setCaption(Control::ppr, kNoTemperatureCoefficient);
   if (sn == 7) {
     sn = 3;
   }
@@ -184,7 +184,7 @@ void ResX::stripbutton_Click() {
   }
   n1 = n2 = n3 = n4 = n5 = n6 = marking::kNotPainted;
   mn = marking::kNoMultiplier;
-  surface_.setText(Control::resxx, marking::kNoValue);
+  surface_.setText(Control::resxx, kNoValue);
 }
 
 void ResX::dopusk() {

@@ -62,4 +62,12 @@ struct Window {
 };
 const Window &window();
 
+// The operations of the control surface, for the rule below.
+enum class Operation : std::uint8_t { setBackColor, backColor, tag, setCaption, setText, setVisible, setWindowCursor };
+// Whether an operation applies to a control, by the control's kind: colours to
+// picture boxes, captions to labels and the button, texts to text boxes, tags
+// and the window pointer to swatches, visibility to any control. Both control
+// surfaces refuse the rest: a wrong call is a mistake in the decoder.
+bool applies(Operation operation, Control control);
+
 } // namespace design
