@@ -85,7 +85,6 @@ TEST(Selector, KeepsTheCurrentColourAndTheToleranceFlag) {
   EXPECT_EQ(rig.text(resxx), "2??");
 }
 
-// A decoder that sent the coefficient label's text with setText, which only text boxes take, stops at that call.
 TEST(Selector, ADecoderSendingTheCoefficientWithSetTextFailsOnTheRecordingSurface) {
   struct CoefficientAsText final : ControlSurface {
     RecordingSurface to;

@@ -81,7 +81,6 @@ TEST(RecordingSurface, RefusesACallThatDoesNotApplyToItsControlAndNamesIt) {
   };
   const Row rows[] = {
       {[](RecordingSurface &s) { s.setText(ppr, "± 5ppr/1градC"); }, "setText(ppr, \"± 5ppr/1градC\")"},
-      {[](RecordingSurface &s) { s.setText(stripbutton, "4-полосы"); }, "setText(stripbutton, \"4-полосы\")"},
       {[](RecordingSurface &s) { s.setCaption(resxx, "???"); }, "setCaption(resxx, \"???\")"},
       {[](RecordingSurface &s) { s.setBackColor(toler, 0); }, "setBackColor(toler, 0x00000000)"},
       {[](RecordingSurface &s) { (void)s.backColor(curcol); }, "backColor(curcol)"},

@@ -33,10 +33,8 @@ bool contains(const design::Rect &r, QPoint p) {
 
 // The back colour a control shows: a picture box's own, any other's from its palette.
 Colour shownBack(const QWidget *control) {
-  if (const auto *box = qobject_cast<const PictureBox *>(control)) {
-    return colourValue(box->backColor());
-  }
-  return colourValue(control->palette().color(control->backgroundRole()));
+  const auto *box = qobject_cast<const PictureBox *>(control);
+  return colourValue(box != nullptr ? box->backColor() : control->palette().color(control->backgroundRole()));
 }
 
 std::string shortened(const std::string &text) { return text.size() <= 40 ? text : text.substr(0, 40) + "..."; }
