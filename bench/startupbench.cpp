@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "bench/stats.h"
-#include "tests/window/xsession.h"
+#include "xsession/xsession.h"
 
 #include <algorithm>
 #include <chrono>
