@@ -119,7 +119,7 @@ int main(int argc, char *argv[]) {
     std::fprintf(stderr, "RUNS must be positive\n");
     return 2;
   }
-  struct sigaction action {};
+  struct sigaction action = {};
   action.sa_handler = onAlarm; // no SA_RESTART: the alarm makes wait4 return
   sigaction(SIGALRM, &action, nullptr);
 
