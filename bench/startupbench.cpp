@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "bench/stats.h"
-#include "tests/window/xsession.h"
+#include "xsession/xsession.h"
 
 #include <algorithm>
 #include <chrono>
@@ -120,7 +120,7 @@ int main(int argc, char *argv[]) {
     std::fprintf(stderr, "RUNS must be positive\n");
     return 2;
   }
-  struct sigaction action {};
+  struct sigaction action = {};
   action.sa_handler = onAlarm; // no SA_RESTART: the alarm makes wait4 return
   sigaction(SIGALRM, &action, nullptr);
 
