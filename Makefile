@@ -1,7 +1,10 @@
 # SPDX-FileCopyrightText: 2026 ResX developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# `make run` and `make test` do all set-up: missing Debian packages, configure, build.
+# Builds, tests and packages with what is installed; no target installs
+# anything. scripts/run installs what building and running need, scripts/test
+# what testing needs on top; a missing command stops a target with one line
+# naming its package and the script that installs it.
 # CMake's own makefiles are nested make calls: without this each prints its
 # "Entering directory" and "Leaving directory" lines.
 MAKEFLAGS += --no-print-directory
@@ -10,55 +13,59 @@ BUILD_DIR = build/$(PRESET)
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run suite test fuzz bench package screenshot clean
+# `$(call need,SCRIPT,COMMAND:PACKAGE ...)`: stops at the first command missing.
+need = @for pair in $(2); do command -v $${pair%%:*} >/dev/null 2>&1 || \
+  { echo "make: $${pair%%:*} is missing; scripts/$(1) installs it (Debian package $${pair\#*:})" >&2; exit 1; }; done
+RUN_TOOLS = cmake:cmake c++:g++
+TEST_TOOLS = Xvfb:xvfb xdotool:xdotool xauth:xauth help2man:help2man dpkg-buildflags:dpkg-dev dpkg-shlibdeps:dpkg-dev
+
+.PHONY: all configure build run suite test fuzz bench package screenshot clean
 
 all: build
 
-deps:
-	./scripts/install-deps
-
-configure: deps
+configure:
+	$(call need,run,$(RUN_TOOLS))
 	cmake --preset $(PRESET)
 
 build: configure
 	cmake --build --preset $(PRESET) -j $(JOBS)
 
 # One preset's suite: `make suite PRESET=asan`.
-suite: build
+suite:
+	$(call need,test,$(TEST_TOOLS))
+	$(MAKE) build
 	ctest --preset $(PRESET) -j $(JOBS)
 
 # The whole suite, then again under the sanitizers, then a short fuzz.
-test: deps
+test:
 	$(MAKE) suite PRESET=dev
 	$(MAKE) suite PRESET=asan
-	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) fuzz FUZZ_SECONDS=20; \
-	else echo "Fuzzing skipped: clang++ is missing (scripts/packages.txt lists clang)."; fi
+	$(MAKE) fuzz FUZZ_SECONDS=20
 
 # The decoder fuzzer for FUZZ_SECONDS; the corpus it grows and any crash stay in build/fuzz.
-fuzz: deps
-	@command -v clang++ >/dev/null 2>&1 || { echo "make fuzz needs clang++ (scripts/packages.txt lists clang)."; exit 1; }
-	cmake --preset fuzz
-	cmake --build --preset fuzz -j $(JOBS)
+fuzz:
+	$(call need,test,clang++:clang)
+	$(MAKE) build PRESET=fuzz
 	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
 	build/fuzz/tests/fuzz/decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
 	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus
 
 # Every benchmark, built in Release and run one at a time; never part of `make test`.
-bench: deps
-	cmake --preset release
-	cmake --build --preset release -j $(JOBS)
+bench:
+	$(call need,test,Xvfb:xvfb dpkg-buildflags:dpkg-dev)
+	$(MAKE) build PRESET=release
 	cmake --build --preset release --target run_benchmarks -j 1
 
-# The window from the release build, where warnings stay warnings: a newer
-# compiler's new warning must not stop the program from opening.
-run: PRESET = release
+# The window from a Release build of the program alone, where warnings stay
+# warnings: a newer compiler's new warning must not stop it from opening.
+run: PRESET = run
 run: build
 	$(BUILD_DIR)/app/resx
 
 # A Debian package of the Release build, in build/release/package.
-package: deps
-	cmake --preset release
-	cmake --build --preset release -j $(JOBS)
+package:
+	$(call need,test,help2man:help2man dpkg-buildflags:dpkg-dev dpkg-shlibdeps:dpkg-dev)
+	$(MAKE) build PRESET=release
 	cd build/release && cpack --config CPackConfig.cmake
 
 # The window after a short decoding, rendered offscreen for the README.

@@ -6,9 +6,10 @@
 #include <QtGlobal>
 
 // While it lives, Qt's messages are held back instead of printed. Qt ends the
-// program with a fatal message when its platform plugin reaches no display: that
-// becomes one line saying what to do, and exit status 1 instead of an abort.
-// When it ends, the held messages are passed on as they came.
+// program with a fatal message when its platform plugin cannot start. When it
+// reaches no display, that becomes one line saying what to do; for any other
+// cause the held messages that name it come first. Either way the status is 1
+// instead of an abort. When it ends, the held messages are passed on as they came.
 class HeldMessages {
 public:
   HeldMessages();

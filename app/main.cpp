@@ -23,11 +23,18 @@ void describe(QCommandLineParser &parser) {
 
 // --help and --version answer before any display is needed. Other options wait
 // for the application, which takes Qt's own (-platform, -style, ...) first.
+// --help-all lists those too, which only a GUI application knows: it gets one
+// on the minimal platform, which needs no display.
 void answerHelpAndVersion(int argc, char *argv[]) {
   const QCoreApplication core(argc, argv);
   QCommandLineParser parser;
   describe(parser);
-  if (parser.parse(QCoreApplication::arguments()) && (parser.isSet("help") || parser.isSet("version"))) {
+  if (!parser.parse(QCoreApplication::arguments())) {
+    return;
+  }
+  if (parser.isSet("help-all")) {
+    qputenv("QT_QPA_PLATFORM", "minimal");
+  } else if (parser.isSet("help") || parser.isSet("version")) {
     parser.process(core); // prints and ends the program
   }
 }

@@ -10,6 +10,8 @@ set(CMAKE_SYSTEM_PROCESSOR aarch64)
 set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc)
 set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE aarch64-linux-gnu)
+# Debian's name for it: the package's architecture and dpkg-buildflags' target.
+set(RESX_DEB_HOST_ARCH arm64 CACHE STRING "The Debian architecture the build is for (empty: this machine's)")
 
 # Libraries, headers and CMake packages for arm64 only; programs (moc, help2man) from the host.
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

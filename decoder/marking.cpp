@@ -10,8 +10,12 @@
 namespace marking {
 namespace {
 
+// Brown, gold and silver carry fixed codes and never read their tags: silver
+// has no tag at all (its swatch's tag is empty on purpose), and brown's and
+// gold's tags are not consulted. Picking silver must still give 11; the palette
+// tests pin all three.
 constexpr std::array<Swatch, 12> kPalette{{
-    {std::nullopt, "текущий цвет-чёрный"},
+    {std::nullopt, kBlackCaption},
     {1, "текущий цвет-коричневый"},
     {std::nullopt, "текущий цвет-красный"},
     {std::nullopt, "текущий цвет-оранжевый"},
@@ -73,7 +77,9 @@ constexpr std::array<std::string_view, 12> kTemperatureCoefficient{
     "",
 };
 
-// Indexed by band count minus 3.
+// Indexed by band count minus 3. The captions have a hyphen ("3-полосы"),
+// unlike the start-up caption "3полосы" and the design's "3 полосы": each is
+// what users see at its moment, and the selector tests pin these.
 constexpr std::array<Layout, 4> kLayouts{{
     {"3-полосы", false, false, false, false, true},
     {"4-полосы", true, false, false, false, false},

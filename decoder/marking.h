@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "surface/control.h"
+
 #include <optional>
 #include <string_view>
 
@@ -44,9 +46,9 @@ struct Layout {
 };
 const Layout &layout(int bands);
 
-inline constexpr std::string_view kNoValue = "???";
+// The value field's and the coefficient's placeholders are shared with the
+// design: kNoValue and kNoTemperatureCoefficient in surface/control.h.
 inline constexpr std::string_view kNoTolerance = "??%";
 inline constexpr std::string_view kFixedTolerance = "20%";
-inline constexpr std::string_view kNoTemperatureCoefficient = "± ?? ppr/1градC";
 
 } // namespace marking

@@ -51,11 +51,14 @@ void ResX::Form_Load() {
   surface_.setVisible(Control::dig4, false);
   surface_.setVisible(Control::dig5, false);
   surface_.setVisible(Control::dig6, false);
+  // Meant: at start-up the button reads "3полосы", the digit straight before the
+  // word, unlike the "3-полосы" that the selector writes on coming back to three
+  // bands. Users see this caption first; the start-up tests pin it.
   surface_.setCaption(Control::stripbutton, static_cast<char>('0' + sn) + std::string("полосы"));
   surface_.setVisible(Control::ppr, false);
   surface_.setWindowCursor(Control::black);
   surface_.setText(Control::toler, marking::kFixedTolerance);
-  surface_.setText(Control::resxx, marking::kNoValue);
+  surface_.setText(Control::resxx, kNoValue);
   dopenable = true;
 }
 
@@ -166,7 +169,7 @@ void ResX::stripbutton_Click() {
     surface_.setBackColor(band, kUnpaintedBand);
   }
   surface_.setText(Control::toler, marking::kNoTolerance);
-  surface_.setCaption(Control::ppr, marking::kNoTemperatureCoefficient);
+  surface_.setCaption(Control::ppr, kNoTemperatureCoefficient);
   if (sn == 7) {
     sn = 3;
   }
@@ -181,7 +184,7 @@ void ResX::stripbutton_Click() {
   }
   n1 = n2 = n3 = n4 = n5 = n6 = marking::kNotPainted;
   mn = marking::kNoMultiplier;
-  surface_.setText(Control::resxx, marking::kNoValue);
+  surface_.setText(Control::resxx, kNoValue);
 }
 
 void ResX::dopusk() {

@@ -11,6 +11,16 @@ class ControlSurface;
 
 // The resistor decoder: the decoder state and one handler per wired event.
 // It reads and changes the window only through its control surface.
+//
+// Handlers are named control_Event after the control and the event that they
+// answer (`dig1_Click`, `stripbutton_Click`; `Form_Load` for start-up), so the
+// window wires each event by name. The short, partly transliterated names are
+// kept on purpose, and the tests use them too: `dopusk` judges the tolerance (Russian
+// "допуск"); `rxx2` and `rxx3` write the value with two and three digits;
+// `coler` is the current colour's value and `dig` its code; `sn` is the number
+// of bands; `n1` to `n6` the code on each band and `mn` the multiplier's;
+// `r11` to `r13` the digit characters of bands 1 to 3; and `dopenable` whether
+// the tolerance band may be painted. Controls keep their names likewise.
 class ResX {
 public:
   explicit ResX(ControlSurface &surface) : surface_(surface) {}

@@ -3,6 +3,8 @@
 
 #include "surface/design.h"
 
+#include <algorithm>
+
 namespace design {
 namespace {
 
@@ -30,6 +32,8 @@ constexpr std::array<Item, kItemCount> kItems{{
     {"grey", K::pictureBox, {16, 174, 40, 16}, 0x00808080, kNoColour, "", "8", "8-серый", F::none, A::left, 12},
     {"white", K::pictureBox, {16, 195, 40, 16}, 0x00FFFFFF, kNoColour, "", "9", "9-белый", F::none, A::left, 9},
     {"gold", K::pictureBox, {17, 216, 40, 16}, 0x00C0FFFF, kNoColour, "", "10", "10-золотой", F::none, A::left, 8},
+    // Silver's tag is empty on purpose: its code, 11, is fixed in the decoder, which never reads it; the
+    // window and recording-surface tests pin the empty tag.
     {"silver", K::pictureBox, {16, 237, 40, 16}, 0x00FFFFC0, kNoColour, "", "", "11-серебряный", F::none, A::left, 11},
     {"dig1", K::pictureBox, {137, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 17, "полоса 1", ""},
     {"dig2", K::pictureBox, {155, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 18, "полоса 2", ""},
@@ -38,10 +42,13 @@ constexpr std::array<Item, kItemCount> kItems{{
     {"dig5", K::pictureBox, {209, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 21, "полоса 5", ""},
     {"dig6", K::pictureBox, {228, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 22, "полоса 6", ""},
     {"curcolor", K::pictureBox, {144, 156, 102, 19}, 0x00000000, kNoColour, "", "", "", F::none, A::left, 24, "текущий цвет", ""},
-    {"curcol", K::label, {102, 180, 196, 18}, kButtonFace, kButtonText, "текущий цвет-чёрный", "", "", F::caption, A::centre, 25},
-    {"resxx", K::textBox, {110, 47, 76, 19}, kGrey, kBlackText, "???", "", "", F::output, A::left, 14, "", "номинальное сопротивление"},
+    {"curcol", K::label, {102, 180, 196, 18}, kButtonFace, kButtonText, kBlackCaption, "", "", F::caption, A::centre, 25},
+    {"resxx", K::textBox, {110, 47, 76, 19}, kGrey, kBlackText, kNoValue, "", "", F::output, A::left, 14, "", "номинальное сопротивление"},
     {"toler", K::textBox, {207, 48, 37, 19}, kGrey, kBlackText, "??", "", "", F::output, A::left, 13, "", "допуск"},
-    {"ppr", K::label, {246, 48, 96, 21}, kGrey, kBlackText, "± ?? ppr/1градC", "", "", F::output, A::left, 23, "", "температурный коэффициент сопротивления"},
+    {"ppr", K::label, {246, 48, 96, 21}, kGrey, kBlackText, kNoTemperatureCoefficient, "", "", F::output, A::left, 23, "", "температурный коэффициент сопротивления"},
+    // "3 полосы" with a space is the design caption, meant to differ from start-up's "3полосы" (what users
+    // see: start-up replaces it before the window is shown) and the selector's "3-полосы"; the window and
+    // decoder tests pin each.
     {"stripbutton", K::button, {162, 213, 85, 22}, kGrey, kButtonText, "3 полосы", "", "", F::caption, A::centre, 7},
     {"Label0", K::label, {73, 45, 37, 21}, kGrey, kBlackText, "Rx=", "", "", F::output, A::centre, 16},
     {"Label1", K::label, {186, 46, 20, 21}, kGrey, kBlackText, "±", "", "", F::output, A::centre, 15},
@@ -53,16 +60,42 @@ constexpr std::array<Item, kItemCount> kItems{{
 }};
 // clang-format on
 
+// The T of "ГОСT" in the title is a Latin T, not a Cyrillic one, on purpose:
+// the title is kept character for character as users know it, and the smoke
+// and package tests find the window by it.
 constexpr Window kWindow{"ResX", "Цветовая маркировка по ГОСT175-72 и 62IEC", 347, 262, kGrey};
 
 static_assert(kItems[index(Control::silver)].name == "silver");
 static_assert(kItems[index(Control::dig1)].name == "dig1");
 static_assert(kItems[index(Control::stripbutton)].name == "stripbutton");
+// The window starts with the texts that the decoder writes for the same state.
+static_assert(kItems[index(Control::resxx)].text == kNoValue);
+static_assert(kItems[index(Control::ppr)].text == kNoTemperatureCoefficient);
+static_assert(kItems[index(Control::curcol)].text == kBlackCaption);
+
+// The rule of design::applies, read from the kinds in the table.
+constexpr bool appliesTo(Operation operation, Control control) {
+  const Kind kind = kItems[index(control)].kind;
+  switch (operation) {
+  case Operation::setBackColor:
+  case Operation::backColor: return kind == Kind::pictureBox;
+  case Operation::tag:
+  case Operation::setWindowCursor: return isSwatch(control);
+  case Operation::setCaption: return kind == Kind::label || kind == Kind::button;
+  case Operation::setText: return kind == Kind::textBox;
+  case Operation::setVisible: return true;
+  }
+  return false;
+}
+// Swatches are picture boxes, so a swatch's colour can be read as well as its tag.
+static_assert(std::all_of(kItems.begin(), kItems.begin() + kSwatchCount,
+                          [](const Item &row) { return row.kind == Kind::pictureBox; }));
 
 } // namespace
 
 const std::array<Item, kItemCount> &items() { return kItems; }
 const Item &item(Control control) { return kItems[index(control)]; }
+bool applies(Operation operation, Control control) { return appliesTo(operation, control); }
 const Window &window() { return kWindow; }
 
 } // namespace design

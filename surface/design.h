@@ -42,9 +42,10 @@ struct Item {
   Align align;
   int tabOrder; // -1: never in the tab order
   // For assistive technology: the name of a picture box that has no hover
-  // text, and what an output field holds.
-  std::string_view accessibleName = {};
-  std::string_view description = {};
+  // text, and what an output field holds. Rows of the design table leave them
+  // out; without an initializer g++ warns of each (-Wmissing-field-initializers).
+  std::string_view accessibleName = {}; // NOLINT(readability-redundant-member-init)
+  std::string_view description = {};    // NOLINT(readability-redundant-member-init)
 };
 
 // The addressable controls first, in the order of `Control`, then the two
@@ -61,5 +62,13 @@ struct Window {
   Colour back;
 };
 const Window &window();
+
+// The operations of the control surface, for the rule below.
+enum class Operation : std::uint8_t { setBackColor, backColor, tag, setCaption, setText, setVisible, setWindowCursor };
+// Whether an operation applies to a control, by the control's kind: colours to
+// picture boxes, captions to labels and the button, texts to text boxes, tags
+// and the window pointer to swatches, visibility to any control. Both control
+// surfaces refuse the rest: a wrong call is a mistake in the decoder.
+bool applies(Operation operation, Control control);
 
 } // namespace design

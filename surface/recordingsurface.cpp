@@ -3,14 +3,28 @@
 
 #include "surface/recordingsurface.h"
 
-#include "surface/design.h"
-
 #include <array>
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 
+using design::Operation;
+
 std::string quoted(std::string_view text) { return '"' + std::string(text) + '"'; }
+
+std::string_view name(Operation operation) {
+  switch (operation) {
+  case Operation::setBackColor: return "setBackColor";
+  case Operation::backColor: return "backColor";
+  case Operation::tag: return "tag";
+  case Operation::setCaption: return "setCaption";
+  case Operation::setText: return "setText";
+  case Operation::setVisible: return "setVisible";
+  case Operation::setWindowCursor: return "setWindowCursor";
+  }
+  return "?";
+}
 
 } // namespace
 
@@ -27,8 +41,8 @@ RecordingSurface::RecordingSurface() {
   }
 }
 
-void RecordingSurface::record(std::string_view op, Control control, const std::string &argument) const {
-  std::string entry(op);
+void RecordingSurface::record(Operation operation, Control control, const std::string &argument) const {
+  std::string entry(name(operation));
   entry += '(';
   entry += design::item(control).name;
   if (!argument.empty()) {
@@ -36,40 +50,43 @@ void RecordingSurface::record(std::string_view op, Control control, const std::s
     entry += argument;
   }
   entry += ')';
+  if (!design::applies(operation, control)) {
+    throw std::logic_error(entry + ": the operation does not apply to this control");
+  }
   log_.push_back(std::move(entry));
 }
 
 void RecordingSurface::setBackColor(Control control, Colour colour) {
-  record("setBackColor", control, colourText(colour));
+  record(Operation::setBackColor, control, colourText(colour));
   states_[index(control)].back = colour;
 }
 
 Colour RecordingSurface::backColor(Control control) const {
-  record("backColor", control);
+  record(Operation::backColor, control);
   return states_[index(control)].back;
 }
 
 std::string RecordingSurface::tag(Control control) const {
-  record("tag", control);
+  record(Operation::tag, control);
   return states_[index(control)].tag;
 }
 
 void RecordingSurface::setCaption(Control control, std::string_view caption) {
-  record("setCaption", control, quoted(caption));
+  record(Operation::setCaption, control, quoted(caption));
   states_[index(control)].text = caption;
 }
 
 void RecordingSurface::setText(Control control, std::string_view text) {
-  record("setText", control, quoted(text));
+  record(Operation::setText, control, quoted(text));
   states_[index(control)].text = text;
 }
 
 void RecordingSurface::setVisible(Control control, bool visible) {
-  record("setVisible", control, visible ? "true" : "false");
+  record(Operation::setVisible, control, visible ? "true" : "false");
   states_[index(control)].visible = visible;
 }
 
 void RecordingSurface::setWindowCursor(Control swatch) {
-  record("setWindowCursor", swatch);
+  record(Operation::setWindowCursor, swatch);
   windowCursor_ = swatch;
 }

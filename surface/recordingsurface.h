@@ -4,6 +4,7 @@
 #pragma once
 
 #include "surface/controlsurface.h"
+#include "surface/design.h"
 
 #include <array>
 #include <optional>
@@ -15,7 +16,9 @@ std::string colourText(Colour colour);
 
 // A control surface that keeps every control's state in memory, starting from
 // the design values, and logs every call in order, reads included, as text
-// such as `setText(resxx, "???")`.
+// such as `setText(resxx, "???")`. A call that does not apply to its control
+// (design::applies) throws std::logic_error naming the call, so the test that
+// made it fails and says which call it was.
 class RecordingSurface final : public ControlSurface {
 public:
   struct State {
@@ -42,7 +45,7 @@ public:
   void clearLog() { log_.clear(); }
 
 private:
-  void record(std::string_view op, Control control, const std::string &argument = {}) const;
+  void record(design::Operation operation, Control control, const std::string &argument = {}) const;
 
   std::array<State, kControlCount> states_;
   std::optional<Control> windowCursor_;

@@ -252,20 +252,16 @@ constexpr bool opaqueSquare(Art art) {
 static_assert(opaqueSquare(kIcon) && opaqueSquare(kSmallIcon));
 
 // Paints `art` with its top left at (left, top) on a square image of `size`;
-// `inkAt(key, x, y)` colours each drawn pixel. It writes into the scan lines
-// directly: the window draws its icon and first pointer at every start-up, and
-// QImage::setPixel checks and detaches at each pixel.
+// `inkAt(key, x, y)` colours each drawn pixel.
 template <typename InkAt> QImage paint(Art art, int left, int top, InkAt inkAt, int size = kSize) {
   QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   for (int row = 0; row < static_cast<int>(art.size()); ++row) {
     const std::string_view line = art[static_cast<std::size_t>(row)];
-    const int y = top + row;
-    auto *pixels = reinterpret_cast<QRgb *>(image.scanLine(y));
     for (int col = 0; col < static_cast<int>(line.size()); ++col) {
       const char key = line[static_cast<std::size_t>(col)];
       if (key != kClear) {
-        pixels[left + col] = inkAt(key, left + col, y);
+        image.setPixel(left + col, top + row, inkAt(key, left + col, top + row));
       }
     }
   }
@@ -297,22 +293,7 @@ QImage enlarged(const QImage &image, int factor) {
   if (factor <= 1) {
     return image;
   }
-  // Row by row rather than through QImage::scaled, whose general transform
-  // costs seven times as much: the window enlarges its icon at every start-up.
-  const QImage source = image.convertToFormat(QImage::Format_ARGB32);
-  QImage result(source.size() * factor, QImage::Format_ARGB32);
-  const auto width = static_cast<std::size_t>(result.width());
-  for (int y = 0; y < source.height(); ++y) {
-    const std::span from(reinterpret_cast<const QRgb *>(source.constScanLine(y)), width / factor);
-    const std::span to(reinterpret_cast<QRgb *>(result.scanLine(y * factor)), width);
-    for (std::size_t x = 0; x < from.size(); ++x) {
-      std::fill_n(to.begin() + static_cast<std::ptrdiff_t>(x * factor), factor, from[x]);
-    }
-    for (int copy = 1; copy < factor; ++copy) {
-      std::ranges::copy(to, reinterpret_cast<QRgb *>(result.scanLine(y * factor + copy)));
-    }
-  }
-  return result;
+  return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 } // namespace pointerimages

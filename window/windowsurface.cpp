@@ -13,29 +13,46 @@
 #include <QPushButton>
 #include <QWidget>
 
+namespace {
+
+using design::Operation;
+
+// A call that does not apply to its control is a mistake in the decoder: it
+// stops a debug build there; a release build leaves the control unchanged.
+bool applies(Operation operation, Control control, [[maybe_unused]] const char *call) {
+  const bool applies = design::applies(operation, control);
+  Q_ASSERT_X(applies, call, "the operation does not apply to this control");
+  return applies;
+}
+
+} // namespace
+
 void WindowSurface::setBackColor(Control control, Colour colour) {
-  QWidget *target = widget(control);
-  if (auto *box = qobject_cast<PictureBox *>(target)) {
+  auto *box = qobject_cast<PictureBox *>(widget(control));
+  if (applies(Operation::setBackColor, control, "WindowSurface::setBackColor") && box != nullptr) {
     box->setBackColor(qtColour(colour));
-    return;
   }
-  QPalette palette = target->palette();
-  palette.setColor(target->backgroundRole(), qtColour(colour));
-  target->setPalette(palette);
 }
 
 Colour WindowSurface::backColor(Control control) const {
   const QWidget *target = widget(control);
-  if (const auto *box = qobject_cast<const PictureBox *>(target)) {
+  const auto *box = qobject_cast<const PictureBox *>(target);
+  if (applies(Operation::backColor, control, "WindowSurface::backColor") && box != nullptr) {
     return colourValue(box->backColor());
   }
   return colourValue(target->palette().color(target->backgroundRole()));
 }
 
 // Tags never change, so they are read from the design rather than kept on the widgets.
-std::string WindowSurface::tag(Control control) const { return std::string(design::item(control).tag); }
+std::string WindowSurface::tag(Control control) const {
+  applies(Operation::tag, control, "WindowSurface::tag");
+  return std::string(design::item(control).tag);
+}
 
 void WindowSurface::setCaption(Control control, std::string_view caption) {
+  if (!applies(Operation::setCaption, control, "WindowSurface::setCaption")) {
+    return;
+  }
   QWidget *target = widget(control);
   if (auto *label = qobject_cast<QLabel *>(target)) {
     label->setText(qt(caption));
@@ -45,7 +62,8 @@ void WindowSurface::setCaption(Control control, std::string_view caption) {
 }
 
 void WindowSurface::setText(Control control, std::string_view text) {
-  if (auto *edit = qobject_cast<QLineEdit *>(widget(control))) {
+  auto *edit = qobject_cast<QLineEdit *>(widget(control));
+  if (applies(Operation::setText, control, "WindowSurface::setText") && edit != nullptr) {
     edit->setText(qt(text));
   }
 }
@@ -60,4 +78,8 @@ const QCursor &WindowSurface::swatchCursor(Control swatch) const {
   return *cursor;
 }
 
-void WindowSurface::setWindowCursor(Control swatch) { window_.setCursor(swatchCursor(swatch)); }
+void WindowSurface::setWindowCursor(Control swatch) {
+  if (applies(Operation::setWindowCursor, swatch, "WindowSurface::setWindowCursor")) {
+    window_.setCursor(swatchCursor(swatch));
+  }
+}

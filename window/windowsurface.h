@@ -14,6 +14,8 @@ class QWidget;
 
 // The control surface on the window's Qt widgets: each operation acts on the
 // widget created for its control, and the window's pointer is the window's.
+// A call that does not apply to its control (design::applies) asserts in a
+// debug build and leaves the control unchanged in a release build.
 class WindowSurface final : public ControlSurface {
 public:
   // Makes the pointer that a swatch carries.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/support/command.h"
+#include "xsession/xsession.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,8 @@ TEST(Program, AnswersFromATerminal) {
   const std::string run = programCommand(program);
   const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
   const std::string display = unusedDisplay();
+  const XSession session; // a display that answers
+  ASSERT_TRUE(session.ok()) << "Xvfb did not start";
   struct Row {
     std::string command;
     int status;
@@ -51,7 +54,12 @@ TEST(Program, AnswersFromATerminal) {
        "resx: cannot connect to a display (neither DISPLAY nor WAYLAND_DISPLAY is set); start it on a desktop\n"},
       {noDisplay + "DISPLAY=" + display + " " + run, 1,
        "resx: cannot connect to a display (nothing answers at DISPLAY=" + display + "); start it on a desktop\n"},
+      // A platform that cannot start where a display answers: Qt's reason first, then what to do.
+      {noDisplay + "DISPLAY=" + session.display() + " " + run + " -platform nosuchplugin", 1,
+       "qt.qpa.plugin: Could not find the Qt platform plugin \"nosuchplugin\" in \"\"\nresx: Qt cannot start its "
+       "platform plugin, for the reason above; install what it names, or choose one with -platform: ..."},
       {noDisplay + run + " --version", 0, "resx " RESX_VERSION "\n"},
+      {noDisplay + run + " --help-all", 0, "platform <platformName[:options]>  QPA plugin..."},
       {noDisplay + run + " --help", 0, "Usage: " + program + " [options]\n..."},
       {run + " --no-such-option", 1, "Unknown option 'no-such-option'.\n..."},
       // With no font to draw them, a warning; the window still opens and runs until stopped.

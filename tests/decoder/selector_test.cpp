@@ -3,7 +3,12 @@
 
 #include "tests/decoder/rig.h"
 
+#include "surface/controlsurface.h"
+
 #include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
 
 using enum Control;
 
@@ -78,4 +83,25 @@ TEST(Selector, KeepsTheCurrentColourAndTheToleranceFlag) {
   rig.click(dig1);
   EXPECT_EQ(rig.back(dig1), kSwatchColour[2]);
   EXPECT_EQ(rig.text(resxx), "2??");
+}
+
+TEST(Selector, ADecoderSendingTheCoefficientWithSetTextFailsOnTheRecordingSurface) {
+  struct CoefficientAsText final : ControlSurface {
+    RecordingSurface to;
+    void setBackColor(Control c, Colour v) override { to.setBackColor(c, v); }
+    [[nodiscard]] Colour backColor(Control c) const override { return to.backColor(c); }
+    [[nodiscard]] std::string tag(Control c) const override { return to.tag(c); }
+    void setCaption(Control c, std::string_view t) override { c == ppr ? to.setText(c, t) : to.setCaption(c, t); }
+    void setText(Control c, std::string_view t) override { to.setText(c, t); }
+    void setVisible(Control c, bool v) override { to.setVisible(c, v); }
+    void setWindowCursor(Control c) override { to.setWindowCursor(c); }
+  } surface;
+  ResX resx(surface);
+  resx.Form_Load();
+  try {
+    resx.stripbutton_Click();
+    ADD_FAILURE() << "the coefficient's text was accepted by setText";
+  } catch (const std::logic_error &e) {
+    EXPECT_EQ(std::string(e.what()).find("setText(ppr, \"± ?? ppr/1градC\")"), 0U) << e.what();
+  }
 }

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/support/command.h"
-#include "tests/window/xsession.h"
 #include "window/pointerimages.h"
+#include "xsession/xsession.h"
 
 #include <QImage>
 #include <QString>
@@ -40,9 +40,23 @@ protected:
     }
   }
 
+  // The rest of the first line of an unpacked file that starts with `key`.
+  [[nodiscard]] std::string value(const std::string &file, const std::string &key) const {
+    std::ifstream in(root_ / file);
+    for (std::string line; std::getline(in, line);) {
+      if (line.starts_with(key)) {
+        return line.substr(key.size());
+      }
+    }
+    return "(no " + key + " in " + file + ")";
+  }
+
   fs::path deb_ = RESX_PACKAGE;
   fs::path root_;
 };
+
+const std::string kEntry = "usr/share/applications/org.resx.ResX.desktop";
+const std::string kMetadata = "usr/share/metainfo/org.resx.ResX.metainfo.xml";
 
 } // namespace
 
@@ -72,6 +86,27 @@ TEST_F(Unpacked, HoldsTheProgramItsManualValidMetadataAndSharpIcons) {
   const QImage icon = pointerimages::windowIcon().convertToFormat(QImage::Format_ARGB32);
   for (const int factor : {1, 2, 4, 8}) {
     EXPECT_EQ(installedIcon(32 * factor), pointerimages::enlarged(icon, factor)) << 32 * factor;
+  }
+}
+
+// What menus and software centres read: one id, the application's, names the
+// menu entry's file, the metadata's component and what it launches.
+TEST_F(Unpacked, TheMenuEntryAndTheMetadataGoByTheApplicationId) {
+  EXPECT_STREQ(RESX_ID, "org.resx.ResX");
+  struct Row {
+    const std::string &file;
+    const char *key;
+    const char *value;
+  };
+  const Row rows[] = {
+      {kEntry, "Categories=", "Education;Electronics;Engineering;"},
+      {kEntry, "Icon=", "org.resx.ResX"},
+      {kEntry, "Exec=", "resx"},
+      {kMetadata, "  <id>", "org.resx.ResX</id>"},
+      {kMetadata, "  <launchable type=\"desktop-id\">", "org.resx.ResX.desktop</launchable>"},
+  };
+  for (const Row &row : rows) {
+    EXPECT_EQ(value(row.file, row.key), row.value) << row.file;
   }
 }
 
@@ -109,6 +144,8 @@ TEST_F(Unpacked, TheProgramOpensItsWindowAndClosesCleanly) {
   const auto window = session.waitForWindow("Цветовая маркировка по ГОСT175-72 и 62IEC", 10s);
   ASSERT_TRUE(window) << "the unpacked program showed no window";
   EXPECT_EQ(window->width, 347);
+  // A task bar ties the window to its menu entry, and so to its name and icon, by this.
+  EXPECT_EQ(session.windowClass(*window), value(kEntry, "StartupWMClass="));
   session.close(*window);
   EXPECT_EQ(XSession::waitForExit(pid, 2s), 0);
 }

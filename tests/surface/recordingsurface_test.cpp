@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 using enum Control;
 
 TEST(RecordingSurface, StartsFromTheDesignValues) {
@@ -69,4 +72,29 @@ TEST(RecordingSurface, KeepsWhatIsSetAndLogsEveryCallInOrder) {
       "backColor(red)",
   };
   EXPECT_EQ(s.log(), expected);
+}
+
+TEST(RecordingSurface, RefusesACallThatDoesNotApplyToItsControlAndNamesIt) {
+  struct Row {
+    void (*call)(RecordingSurface &);
+    const char *named;
+  };
+  const Row rows[] = {
+      {[](RecordingSurface &s) { s.setText(ppr, "± 5ppr/1градC"); }, "setText(ppr, \"± 5ppr/1градC\")"},
+      {[](RecordingSurface &s) { s.setCaption(resxx, "???"); }, "setCaption(resxx, \"???\")"},
+      {[](RecordingSurface &s) { s.setBackColor(toler, 0); }, "setBackColor(toler, 0x00000000)"},
+      {[](RecordingSurface &s) { (void)s.backColor(curcol); }, "backColor(curcol)"},
+      {[](RecordingSurface &s) { (void)s.tag(dig1); }, "tag(dig1)"},
+      {[](RecordingSurface &s) { s.setWindowCursor(curcolor); }, "setWindowCursor(curcolor)"},
+  };
+  for (const Row &row : rows) {
+    RecordingSurface s;
+    try {
+      row.call(s);
+      ADD_FAILURE() << row.named << " was accepted";
+    } catch (const std::logic_error &e) {
+      EXPECT_EQ(std::string(e.what()).find(row.named), 0U) << e.what();
+    }
+    EXPECT_TRUE(s.log().empty()) << row.named;
+  }
 }

@@ -18,6 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 using enum Control;
 
 namespace {
@@ -96,6 +100,54 @@ TEST(WindowDesign, SpotValuesOfTheLayout) {
   EXPECT_EQ(window.surface().backColor(brown), 0x000040C0U);
   EXPECT_EQ(shownText(window.control(stripbutton)), QString("3 полосы"));
   EXPECT_EQ(shownText(window.control(toler)), QString("??"));
+}
+
+// Every text as the user reads it, and where it sits: literal texts, and the
+// columns that each control's ink leaves free on either side of it.
+TEST(WindowDesign, EveryTextReadsAndSitsAsDrawn) {
+  ResXWindow window;
+  enum class Sits : std::uint8_t { left, centre };
+  struct Row {
+    const char *name;
+    const char *text;
+    Sits sits;
+  };
+  const Row rows[] = {
+      {"Label0", "Rx=", Sits::centre},
+      {"Label1", "±", Sits::centre},
+      {"resxx", "???", Sits::left},
+      {"toler", "??", Sits::left},
+      {"ppr", "± ?? ppr/1градC", Sits::left},
+      {"curcol", "текущий цвет-чёрный", Sits::centre},
+      {"stripbutton", "3 полосы", Sits::centre},
+  };
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.name);
+    auto *widget = window.findChild<QWidget *>(row.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(shownText(widget), QString(row.text));
+    // Inside a two-pixel border (the button's outline), ink is what differs from the background.
+    const QImage image = widget->grab().toImage();
+    const QRgb background = image.pixel(2, 2);
+    int first = image.width();
+    int last = -1;
+    for (int y = 2; y < image.height() - 2; ++y) {
+      for (int x = 2; x < image.width() - 2; ++x) {
+        if (image.pixel(x, y) != background) {
+          first = std::min(first, x);
+          last = std::max(last, x);
+        }
+      }
+    }
+    const int left = first;
+    const int right = image.width() - 1 - last;
+    EXPECT_GE(last, 0) << "no ink";
+    if (row.sits == Sits::left) {
+      EXPECT_TRUE(left <= 4 && left < right) << "free columns: " << left << " left, " << right << " right";
+    } else {
+      EXPECT_LE(std::abs(right - left), 2) << "free columns: " << left << " left, " << right << " right";
+    }
+  }
 }
 
 TEST(WindowDesign, FixedWindowWithACloseBoxOnly) {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ResX developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/window/xsession.h"
+#include "xsession/xsession.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "decoder/resx.h"
 #include "surface/design.h"
 #include "tests/support/seed.h"
-#include "tests/window/xsession.h"
+#include "xsession/xsession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ResX developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/window/xsession.h"
+#include "xsession/xsession.h"
 
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
@@ -189,6 +189,13 @@ int XSession::run(const std::vector<std::string> &command, const std::vector<std
     return -1;
   }
   return WEXITSTATUS(status);
+}
+
+std::string XSession::windowClass(const Window &window) const {
+  // Two strings, each ending in a null: the instance name, then the class.
+  const std::string value = property(connection_, window.id, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
+  const std::size_t end = value.find('\0');
+  return end == std::string::npos ? std::string() : std::string(value.c_str() + end + 1);
 }
 
 std::optional<XSession::Cursor> XSession::cursor() const {

@@ -61,6 +61,8 @@ public:
   // `launch` gives, and waits: its exit status, or -1.
   [[nodiscard]] int run(const std::vector<std::string> &command,
                         const std::vector<std::string> &environment = {}) const;
+  // The class part of the window's WM_CLASS, which desktops match with a menu entry's StartupWMClass.
+  [[nodiscard]] std::string windowClass(const Window &window) const;
   // The pointer image shown now, as the XFixes extension reports it.
   [[nodiscard]] std::optional<Cursor> cursor() const;
   void close(const Window &window) const;
