@@ -4,6 +4,7 @@
 #include "window/windowsurface.h"
 
 #include "surface/design.h"
+#include "window/colourbox.h"
 #include "window/picturebox.h"
 #include "window/qtcolour.h"
 #include "window/qtstring.h"
@@ -25,20 +26,40 @@ bool applies(Operation operation, Control control, [[maybe_unused]] const char *
   return applies;
 }
 
+// A band or the current colour's box is named with the colour it shows, as
+// the swatch of that colour is named, so that a screen reader can say it.
+QString colourName(Colour colour) {
+  for (std::size_t i = 0; i < kSwatchCount; ++i) {
+    if (design::items()[i].back == colour) {
+      return qt(design::items()[i].hover);
+    }
+  }
+  return QStringLiteral("не окрашена"); // the unpainted band
+}
+
 } // namespace
 
 void WindowSurface::setBackColor(Control control, Colour colour) {
-  auto *box = qobject_cast<PictureBox *>(widget(control));
-  if (applies(Operation::setBackColor, control, "WindowSurface::setBackColor") && box != nullptr) {
+  if (!applies(Operation::setBackColor, control, "WindowSurface::setBackColor")) {
+    return;
+  }
+  QWidget *target = widget(control);
+  if (auto *box = qobject_cast<PictureBox *>(target)) {
     box->setBackColor(qtColour(colour));
+  } else if (auto *current = qobject_cast<ColourBox *>(target)) {
+    current->setBackColor(qtColour(colour));
+  }
+  if (!isSwatch(control)) {
+    target->setAccessibleName(qt(design::item(control).accessibleName) + QStringLiteral(", ") + colourName(colour));
   }
 }
 
 Colour WindowSurface::backColor(Control control) const {
   const QWidget *target = widget(control);
   const auto *box = qobject_cast<const PictureBox *>(target);
-  if (applies(Operation::backColor, control, "WindowSurface::backColor") && box != nullptr) {
-    return colourValue(box->backColor());
+  const auto *current = qobject_cast<const ColourBox *>(target);
+  if (applies(Operation::backColor, control, "WindowSurface::backColor") && (box != nullptr || current != nullptr)) {
+    return colourValue(box != nullptr ? box->backColor() : current->backColor());
   }
   return colourValue(target->palette().color(target->backgroundRole()));
 }
