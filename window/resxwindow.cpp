@@ -214,6 +214,7 @@ void ResXWindow::createControls() {
   for (std::size_t i = 1; i < focusable.size(); ++i) {
     QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
   }
+  focusable.front().second->setFocus(); // the window opens with the focus on the first
 }
 
 void ResXWindow::wireClicks() {
