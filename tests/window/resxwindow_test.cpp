@@ -307,7 +307,6 @@ TEST(WindowKeyboard, TabAndShiftTabCycleInTheDesignOrderPastHiddenBands) {
   for (const QString &cycle : {three, QString(three).replace("dig3", "dig3 dig4 dig5 dig6")}) {
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
       Shown shown;
-      EXPECT_EQ(shown.pixel(green), QColor(0, 255, 0)); // the focus that the window gave is not marked
       for (const Control band : {dig4, dig5, dig6}) {
         shown.window.surface().setVisible(band, cycle != three); // hidden by start-up, or shown again
       }
@@ -316,7 +315,7 @@ TEST(WindowKeyboard, TabAndShiftTabCycleInTheDesignOrderPastHiddenBands) {
         shown.key(key);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), order[key == Qt::Key_Tab ? i : order.size() - 1 - i]);
       }
-      EXPECT_NE(shown.pixel(green), QColor(0, 255, 0)); // the keyboard's focus is
+      EXPECT_NE(shown.pixel(green), QColor(0, 255, 0)); // the keyboard's focus is marked
     }
   }
 }
