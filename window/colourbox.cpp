@@ -5,17 +5,10 @@
 
 #include "window/picturebox.h"
 
-ColourBox::ColourBox(const QColor &back, QWidget *parent) : QWidget(parent), back_(back) {
+ColourBox::ColourBox(QWidget *parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent); // the fill covers every pixel
   setCursor(Qt::ArrowCursor);
   setFocusPolicy(Qt::TabFocus);
 }
 
-void ColourBox::setBackColor(const QColor &back) {
-  if (back != back_) {
-    back_ = back;
-    update();
-  }
-}
-
-void ColourBox::paintEvent(QPaintEvent * /*event*/) { PictureBox::paint(*this, back_); }
+void ColourBox::paintEvent(QPaintEvent * /*event*/) { PictureBox::paint(*this, palette().color(backgroundRole())); }

@@ -96,8 +96,7 @@ QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent
   QWidget *widget = nullptr;
   switch (item.kind) {
   case Kind::pictureBox:
-    widget = pressable ? static_cast<QWidget *>(new PictureBox(resolve(item.back), parent))
-                       : new ColourBox(resolve(item.back), parent);
+    widget = pressable ? static_cast<QWidget *>(new PictureBox(resolve(item.back), parent)) : new ColourBox(parent);
     break;
   case Kind::label: {
     auto *label = new QLabel(qt(item.text), parent);
@@ -123,7 +122,7 @@ QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent
   }
   widget->setObjectName(qt(item.name));
   widget->setGeometry(item.rect.left, item.rect.top, item.rect.width, item.rect.height);
-  if (item.kind != Kind::pictureBox) { // a picture box holds its colour itself
+  if (qobject_cast<PictureBox *>(widget) == nullptr) { // a pressable picture box holds its colour itself
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), resolve(item.back));
     if (item.face != design::Face::none) {

@@ -4,7 +4,6 @@
 #include "window/windowsurface.h"
 
 #include "surface/design.h"
-#include "window/colourbox.h"
 #include "window/picturebox.h"
 #include "window/qtcolour.h"
 #include "window/qtstring.h"
@@ -46,8 +45,10 @@ void WindowSurface::setBackColor(Control control, Colour colour) {
   QWidget *target = widget(control);
   if (auto *box = qobject_cast<PictureBox *>(target)) {
     box->setBackColor(qtColour(colour));
-  } else if (auto *current = qobject_cast<ColourBox *>(target)) {
-    current->setBackColor(qtColour(colour));
+  } else { // the current colour's box, filled from its palette
+    QPalette palette = target->palette();
+    palette.setColor(target->backgroundRole(), qtColour(colour));
+    target->setPalette(palette);
   }
   if (!isSwatch(control)) {
     target->setAccessibleName(qt(design::item(control).accessibleName) + QStringLiteral(", ") + colourName(colour));
@@ -57,9 +58,8 @@ void WindowSurface::setBackColor(Control control, Colour colour) {
 Colour WindowSurface::backColor(Control control) const {
   const QWidget *target = widget(control);
   const auto *box = qobject_cast<const PictureBox *>(target);
-  const auto *current = qobject_cast<const ColourBox *>(target);
-  if (applies(Operation::backColor, control, "WindowSurface::backColor") && (box != nullptr || current != nullptr)) {
-    return colourValue(box != nullptr ? box->backColor() : current->backColor());
+  if (applies(Operation::backColor, control, "WindowSurface::backColor") && box != nullptr) {
+    return colourValue(box->backColor());
   }
   return colourValue(target->palette().color(target->backgroundRole()));
 }
