@@ -3,10 +3,22 @@
 
 #include "window/picturebox.h"
 
+#include <QCommonStyle>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QStyleOptionFocusRect>
+
+namespace {
+
+// The focus mark comes from Qt's common style: a one-pixel frame in black or
+// white, whichever stands out from the box's colour. Desktop styles such as
+// Fusion tint their mark so faintly that it vanishes on a black or red swatch.
+const QCommonStyle &focusStyle() {
+  static const QCommonStyle style;
+  return style;
+}
+
+} // namespace
 
 PictureBox::PictureBox(const QColor &back, QWidget *parent) : QAbstractButton(parent), back_(back) {
   setAttribute(Qt::WA_OpaquePaintEvent); // the fill covers every pixel
@@ -28,7 +40,7 @@ void PictureBox::paint(QWidget &box, const QColor &back) {
   focus.initFrom(&box);
   focus.backgroundColor = back;
   if (focus.state.testFlag(QStyle::State_HasFocus) && focus.state.testFlag(QStyle::State_KeyboardFocusChange)) {
-    box.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &box);
+    focusStyle().drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &box);
   }
 }
 

@@ -21,7 +21,7 @@ public:
   [[nodiscard]] const QColor &backColor() const { return back_; }
   void setBackColor(const QColor &back);
 
-  // Fills a box with its colour, with the style's focus mark while it holds a
+  // Fills a box with its colour, with a focus mark while it holds a
   // focus that the keyboard gave it: mouse clicks alone leave the fill bare.
   static void paint(QWidget &box, const QColor &back);
 
