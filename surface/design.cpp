@@ -20,7 +20,7 @@ constexpr Colour kBlackText = 0x00000000;
 
 // clang-format off
 constexpr std::array<Item, kItemCount> kItems{{
-    // name, kind, {left, top, width, height}, back, fore, text, tag, hover, face, align, tab[, accessible name, description]
+    // name, kind, {left, top, width, height}, back, fore, text, tag, hover, face, align, tab[, accessible name, description, buddy]
     {"black", K::pictureBox, {17, 7, 40, 16}, 0x00000000, kNoColour, "", "0", "0-черный", F::none, A::left, 1},
     {"brown", K::pictureBox, {16, 27, 41, 16}, 0x000040C0, kNoColour, "", "1", "1-коричневый", F::none, A::left, 10},
     {"red", K::pictureBox, {16, 49, 40, 16}, 0x000000FF, kNoColour, "", "2", "2-красный", F::none, A::left, 2},
@@ -50,8 +50,8 @@ constexpr std::array<Item, kItemCount> kItems{{
     // see: start-up replaces it before the window is shown) and the selector's "3-полосы"; the window and
     // decoder tests pin each.
     {"stripbutton", K::button, {162, 213, 85, 22}, kGrey, kButtonText, "3 полосы", "", "", F::caption, A::centre, 7},
-    {"Label0", K::label, {73, 45, 37, 21}, kGrey, kBlackText, "Rx=", "", "", F::output, A::centre, 16},
-    {"Label1", K::label, {186, 46, 20, 21}, kGrey, kBlackText, "±", "", "", F::output, A::centre, 15},
+    {"Label0", K::label, {73, 45, 37, 21}, kGrey, kBlackText, "Rx=", "", "", F::output, A::centre, 16, "", "", "resxx"},
+    {"Label1", K::label, {186, 46, 20, 21}, kGrey, kBlackText, "±", "", "", F::output, A::centre, 15, "", "", "toler"},
     {"Res0", K::rectangle, {131, 97, 129, 52}, kBody, kWindowText, "", "", "", F::none, A::left, -1},
     {"Res1", K::rectangle, {116, 94, 16, 57}, kBody, kWindowText, "", "", "", F::none, A::left, -1},
     {"Res2", K::rectangle, {259, 95, 16, 57}, kBody, kWindowText, "", "", "", F::none, A::left, -1},
@@ -90,6 +90,23 @@ constexpr bool appliesTo(Operation operation, Control control) {
 // Swatches are picture boxes, so a swatch's colour can be read as well as its tag.
 static_assert(std::all_of(kItems.begin(), kItems.begin() + kSwatchCount,
                           [](const Item &row) { return row.kind == Kind::pictureBox; }));
+
+// Assistive technology names a band's colour after the swatch of that colour:
+// no two swatches share a colour, and none is the unpainted band's.
+constexpr bool swatchColoursAreDistinct() {
+  for (std::size_t i = 0; i < kSwatchCount; ++i) {
+    for (std::size_t j = i + 1; j < kSwatchCount; ++j) {
+      if (kItems[i].back == kItems[j].back) {
+        return false;
+      }
+    }
+    if (kItems[i].back == kUnpaintedBand) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(swatchColoursAreDistinct());
 
 } // namespace
 

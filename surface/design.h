@@ -42,10 +42,12 @@ struct Item {
   Align align;
   int tabOrder; // -1: never in the tab order
   // For assistive technology: the name of a picture box that has no hover
-  // text, and what an output field holds. Rows of the design table leave them
-  // out; without an initializer g++ warns of each (-Wmissing-field-initializers).
+  // text, what an output field holds, and the control that a label names.
+  // Rows of the design table leave them out; without an initializer g++ warns
+  // of each (-Wmissing-field-initializers).
   std::string_view accessibleName = {}; // NOLINT(readability-redundant-member-init)
   std::string_view description = {};    // NOLINT(readability-redundant-member-init)
+  std::string_view buddy = {};          // NOLINT(readability-redundant-member-init)
 };
 
 // The addressable controls first, in the order of `Control`, then the two

@@ -3,12 +3,27 @@
 
 #include "window/picturebox.h"
 
-#include <QMouseEvent>
+#include <QCommonStyle>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
-PictureBox::PictureBox(const QColor &back, QWidget *parent) : QWidget(parent), back_(back) {
+namespace {
+
+// The focus mark comes from Qt's common style: a one-pixel frame in black or
+// white, whichever stands out from the box's colour. Desktop styles such as
+// Fusion tint their mark so faintly that it vanishes on a black or red swatch.
+const QCommonStyle &focusStyle() {
+  static const QCommonStyle style;
+  return style;
+}
+
+} // namespace
+
+PictureBox::PictureBox(const QColor &back, QWidget *parent) : QAbstractButton(parent), back_(back) {
   setAttribute(Qt::WA_OpaquePaintEvent); // the fill covers every pixel
   setCursor(Qt::ArrowCursor);
+  setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
 }
 
 void PictureBox::setBackColor(const QColor &back) {
@@ -18,14 +33,25 @@ void PictureBox::setBackColor(const QColor &back) {
   }
 }
 
-void PictureBox::paintEvent(QPaintEvent * /*event*/) { QPainter(this).fillRect(rect(), back_); }
+void PictureBox::paint(QWidget &box, const QColor &back) {
+  QPainter painter(&box);
+  painter.fillRect(box.rect(), back);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(&box);
+  focus.backgroundColor = back;
+  if (focus.state.testFlag(QStyle::State_HasFocus) && focus.state.testFlag(QStyle::State_KeyboardFocusChange)) {
+    focusStyle().drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &box);
+  }
+}
 
-// Taking the press makes the release come here too; a click is a left press
-// and release on the box. A double click thus delivers two clicks.
-void PictureBox::mousePressEvent(QMouseEvent *event) { event->accept(); }
+void PictureBox::paintEvent(QPaintEvent * /*event*/) { paint(*this, back_); }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    emit clicked();
+// Return and Enter press the box at once (Space presses it on release, as on
+// any button); a held key presses it once, not again on each repeat.
+void PictureBox::keyPressEvent(QKeyEvent *event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QAbstractButton::keyPressEvent(event);
+  } else if (!event->isAutoRepeat()) {
+    click();
   }
 }

@@ -3,13 +3,16 @@
 
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
-#include <QWidget>
 
-// A rectangle filled with its back colour that reports left-button clicks.
-// It keeps the colour itself rather than in a palette of its own: palettes
-// are costly to resolve, and the window creates nineteen boxes at start-up.
-class PictureBox : public QWidget {
+// A rectangle filled with its back colour that is pressed like a button: by a
+// left click, by Space, Return or Enter while it holds the keyboard focus, and
+// by assistive technology's "Press" action. Being a button gives it the role,
+// the action and Space from Qt. It keeps the colour itself rather than in a
+// palette of its own: palettes are costly to resolve, and the window creates
+// eighteen boxes at start-up.
+class PictureBox : public QAbstractButton {
   Q_OBJECT
 
 public:
@@ -18,13 +21,13 @@ public:
   [[nodiscard]] const QColor &backColor() const { return back_; }
   void setBackColor(const QColor &back);
 
-signals:
-  void clicked();
+  // Fills a box with its colour, with a focus mark while it holds a
+  // focus that the keyboard gave it: mouse clicks alone leave the fill bare.
+  static void paint(QWidget &box, const QColor &back);
 
 protected:
   void paintEvent(QPaintEvent *event) override;
-  void mousePressEvent(QMouseEvent *event) override;
-  void mouseReleaseEvent(QMouseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
 
 private:
   QColor back_;

@@ -4,13 +4,17 @@
 #include "window/resxwindow.h"
 
 #include "surface/design.h"
+#include "window/colourbox.h"
 #include "window/designfont.h"
 #include "window/flatbutton.h"
+#include "window/legibleink.h"
 #include "window/picturebox.h"
 #include "window/pointerimages.h"
 #include "window/qtcolour.h"
 #include "window/qtstring.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -20,8 +24,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScreen>
+#include <QStringList>
 #include <QStyle>
 #include <QtMath>
 
@@ -74,11 +78,26 @@ Qt::Alignment alignment(design::Align align) {
   return Qt::AlignVCenter | (align == design::Align::centre ? Qt::AlignHCenter : Qt::AlignLeft);
 }
 
-QWidget *createControl(const design::Item &item, QWidget *parent) {
+// Qt reports a plain widget as a filler: the window is a frame named by its
+// title, and the current colour's box a picture.
+QAccessibleInterface *accessibleInterface(const QString &className, QObject *object) {
+  if (className == QLatin1String("ResXWindow")) {
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+  }
+  if (className == QLatin1String("ColourBox")) {
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+  }
+  return nullptr;
+}
+
+// A picture box with a click handler is pressed like a button; the others only show their colour.
+QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent) {
   using design::Kind;
   QWidget *widget = nullptr;
   switch (item.kind) {
-  case Kind::pictureBox: widget = new PictureBox(resolve(item.back), parent); break;
+  case Kind::pictureBox:
+    widget = pressable ? static_cast<QWidget *>(new PictureBox(resolve(item.back), parent)) : new ColourBox(parent);
+    break;
   case Kind::label: {
     auto *label = new QLabel(qt(item.text), parent);
     label->setAlignment(alignment(item.align));
@@ -103,26 +122,31 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
   }
   widget->setObjectName(qt(item.name));
   widget->setGeometry(item.rect.left, item.rect.top, item.rect.width, item.rect.height);
-  if (item.kind != Kind::pictureBox) { // a picture box holds its colour itself
+  if (qobject_cast<PictureBox *>(widget) == nullptr) { // a pressable picture box holds its colour itself
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), resolve(item.back));
     if (item.face != design::Face::none) {
       widget->setFont(designFont(item.face));
-      palette.setColor(widget->foregroundRole(), resolve(item.fore));
+      QColor ink = resolve(item.fore);
+      if (design::isSystemColour(item.fore) && !design::isSystemColour(item.back)) {
+        ink = legibleInk(ink, resolve(item.back));
+      }
+      palette.setColor(widget->foregroundRole(), ink);
     }
     widget->setPalette(palette);
   }
   if (!item.hover.empty()) {
     widget->setToolTip(qt(item.hover));
   }
-  // Picture boxes show no text: assistive technology names them by their hover text or design name.
-  if (item.kind == Kind::pictureBox) {
-    widget->setAccessibleName(qt(item.hover.empty() ? item.accessibleName : item.hover));
+  // Swatches show no text: assistive technology names them by their hover
+  // text. The control surface names the other picture boxes by their colour.
+  if (item.kind == Kind::pictureBox && !item.hover.empty()) {
+    widget->setAccessibleName(qt(item.hover));
   }
   if (!item.description.empty()) {
     widget->setAccessibleDescription(qt(item.description));
   }
-  if (item.kind == Kind::pictureBox || item.kind == Kind::label) {
+  if (item.kind == Kind::label) {
     widget->setFocusPolicy(Qt::NoFocus);
   }
   return widget;
@@ -131,6 +155,7 @@ QWidget *createControl(const design::Item &item, QWidget *parent) {
 } // namespace
 
 ResXWindow::ResXWindow() : widgets_(*this, swatchPointer) {
+  QAccessible::installFactory(accessibleInterface); // once: Qt keeps no factory twice
   const design::Window &look = design::window();
   setObjectName(qt(look.name));
   setWindowTitle(qt(look.title));
@@ -158,10 +183,20 @@ void ResXWindow::createControls() {
   std::stable_partition(order.begin(), order.end(),
                         [](const design::Item *item) { return item->kind == design::Kind::label; });
   for (const design::Item *item : order) {
-    QWidget *widget = createControl(*item, this);
     const auto position = static_cast<std::size_t>(item - design::items().data());
-    if (position < kControlCount) {
-      widgets_.attach(static_cast<Control>(position), widget);
+    const bool addressed = position < kControlCount;
+    const auto control = static_cast<Control>(position);
+    QWidget *widget = createControl(*item, addressed && ResX::clickHandler(control) != nullptr, this);
+    if (addressed) {
+      widgets_.attach(control, widget);
+      if (item->kind == design::Kind::pictureBox && !isSwatch(control)) {
+        widgets_.setBackColor(control, item->back); // names it by its colour
+      }
+    }
+  }
+  for (const design::Item &item : design::items()) { // a label names the text box beside it
+    if (!item.buddy.empty()) {
+      findChild<QLabel *>(qt(item.name))->setBuddy(findChild<QWidget *>(qt(item.buddy)));
     }
   }
   control(Control::resxx)->setCursor(pointer(pointerimages::valueFieldArrow()));
@@ -178,6 +213,7 @@ void ResXWindow::createControls() {
   for (std::size_t i = 1; i < focusable.size(); ++i) {
     QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
   }
+  focusable.front().second->setFocus(); // the window opens with the focus on the first
 }
 
 void ResXWindow::wireClicks() {
@@ -186,14 +222,45 @@ void ResXWindow::wireClicks() {
     if (handler == nullptr) {
       continue;
     }
-    const auto forward = [this, handler] { (resx_.*handler)(); };
     QWidget *widget = control(static_cast<Control>(i));
-    if (auto *box = qobject_cast<PictureBox *>(widget)) {
-      connect(box, &PictureBox::clicked, this, forward);
-    } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
-      connect(button, &QPushButton::clicked, this, forward);
+    const auto forward = [this, handler, widget] {
+      (resx_.*handler)();
+      announce(widget);
+    };
+    connect(qobject_cast<QAbstractButton *>(widget), &QAbstractButton::clicked, this, forward);
+  }
+}
+
+QString ResXWindow::outputLine() const {
+  // The current colour, then each text box after the label that names it.
+  QStringList parts{qobject_cast<QLabel *>(control(Control::curcol))->text()};
+  for (const design::Item &item : design::items()) {
+    if (!item.buddy.empty()) {
+      parts << qt(item.text) + u' ' + findChild<QLineEdit *>(qt(item.buddy))->text();
     }
   }
+  if (control(Control::ppr)->isVisible()) {
+    parts << qobject_cast<QLabel *>(control(Control::ppr))->text();
+  }
+  return parts.join(QStringLiteral(", "));
+}
+
+void ResXWindow::announce(QWidget *pressed) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  if (QAccessible::isActive()) { // else no assistive technology listens
+    QAccessibleAnnouncementEvent event(pressed, outputLine());
+    QAccessible::updateAccessibility(&event);
+  }
+#else
+  // Without announcements, the pressed control describes the outcome, and
+  // setting the description notifies assistive technology; the control
+  // pressed before falls back to its own description.
+  if (described_ != nullptr && described_ != pressed) {
+    described_->setAccessibleDescription({});
+  }
+  pressed->setAccessibleDescription(outputLine());
+  described_ = pressed;
+#endif
 }
 
 void ResXWindow::open() {

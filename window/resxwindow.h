@@ -34,7 +34,12 @@ protected:
 private:
   void createControls();
   void wireClicks();
+  // The current colour and the output line, as a screen reader hears them after a press.
+  [[nodiscard]] QString outputLine() const;
+  // Tells assistive technology the outcome of a press.
+  void announce(QWidget *pressed);
 
   WindowSurface widgets_;
   ResX resx_{widgets_};
+  QWidget *described_ = nullptr; // the control that describes the last press
 };

@@ -25,12 +25,33 @@ bool applies(Operation operation, Control control, [[maybe_unused]] const char *
   return applies;
 }
 
+// A band or the current colour's box is named with the colour it shows, as
+// the swatch of that colour is named, so that a screen reader can say it.
+QString colourName(Colour colour) {
+  for (std::size_t i = 0; i < kSwatchCount; ++i) {
+    if (design::items()[i].back == colour) {
+      return qt(design::items()[i].hover);
+    }
+  }
+  return QStringLiteral("не окрашена"); // the unpainted band
+}
+
 } // namespace
 
 void WindowSurface::setBackColor(Control control, Colour colour) {
-  auto *box = qobject_cast<PictureBox *>(widget(control));
-  if (applies(Operation::setBackColor, control, "WindowSurface::setBackColor") && box != nullptr) {
+  if (!applies(Operation::setBackColor, control, "WindowSurface::setBackColor")) {
+    return;
+  }
+  QWidget *target = widget(control);
+  if (auto *box = qobject_cast<PictureBox *>(target)) {
     box->setBackColor(qtColour(colour));
+  } else { // the current colour's box, filled from its palette
+    QPalette palette = target->palette();
+    palette.setColor(target->backgroundRole(), qtColour(colour));
+    target->setPalette(palette);
+  }
+  if (!isSwatch(control)) {
+    target->setAccessibleName(qt(design::item(control).accessibleName) + QStringLiteral(", ") + colourName(colour));
   }
 }
 

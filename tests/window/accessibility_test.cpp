@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QString>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -32,13 +33,13 @@ TEST(Accessibility, EveryControlCanBeToldApart) {
       {brown, "1-коричневый", "1-коричневый"},
       {yellow, "4-жёлтый", "4-жёлтый"},
       {silver, "11-серебряный", "11-серебряный"},
-      {dig1, "полоса 1", ""},
-      {dig6, "полоса 6", ""},
-      {curcolor, "текущий цвет", ""},
+      {dig1, "полоса 1, не окрашена", ""},
+      {dig6, "полоса 6, не окрашена", ""},
+      {curcolor, "текущий цвет, 0-черный", ""},
       {curcol, "текущий цвет-чёрный", ""}, // a label keeps its own text
       {stripbutton, "3 полосы", ""},
-      {resxx, "", "номинальное сопротивление"},
-      {toler, "", "допуск"},
+      {resxx, "Rx=", "номинальное сопротивление"}, // named by the label beside it
+      {toler, "±", "допуск"},
       {ppr, "± ?? ppr/1градC", "температурный коэффициент сопротивления"},
   };
   const ResXWindow window;
@@ -54,4 +55,22 @@ TEST(Accessibility, NamesFollowTheControlsTexts) {
   window.surface().setText(resxx, "4,7 KOm");
   EXPECT_EQ(accessible(window, stripbutton, QAccessible::Name), QString("4-полосы"));
   EXPECT_EQ(accessible(window, resxx, QAccessible::Value), QString("4,7 KOm"));
+}
+
+TEST(Accessibility, SwatchesAndBandsArePressedLikeButtons) {
+  ResXWindow window;
+  window.open();
+  for (const auto &[control, role] : {std::pair{green, QAccessible::PushButton}, {curcolor, QAccessible::Graphic}}) {
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window.control(control));
+    EXPECT_EQ(face->role(), role);
+    EXPECT_EQ(face->actionInterface()->actionNames().contains("Press"), role == QAccessible::PushButton);
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name), window.windowTitle());
+  QAccessible::queryAccessibleInterface(window.control(yellow))->actionInterface()->doAction("Press");
+  QAccessible::queryAccessibleInterface(window.control(dig1))->actionInterface()->doAction("Press");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return accessible(window, dig1, QAccessible::Name) == "полоса 1, 4-жёлтый"; }));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // else an announcement, which only a live bridge receives
+  EXPECT_EQ(accessible(window, dig1, QAccessible::Description), QString("текущий цвет-жёлтый, Rx= 4?, ± 20%"));
+#endif
 }

@@ -8,11 +8,13 @@
 #include "window/qtcolour.h"
 #include "window/resxwindow.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -21,6 +23,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 
 using enum Control;
 
@@ -40,6 +43,7 @@ struct Shown {
   QColor pixel(QPoint point) { return window.grab().toImage().pixelColor(point); }
   QColor pixel(Control control) { return pixel(window.control(control)->geometry().center()); }
   [[nodiscard]] QString text(Control control) const { return shownText(window.control(control)); }
+  void key(Qt::Key key) { QTest::keyClick(window.windowHandle(), key); }
 };
 
 } // namespace
@@ -295,4 +299,53 @@ TEST(WindowPointer, FollowsEveryPickWhileTheValueFieldKeepsItsOwn) {
     EXPECT_EQ(shown.window.control(swatch)->cursor().shape(), Qt::ArrowCursor) << code;
   }
   EXPECT_EQ(shown.window.control(toler)->cursor().shape(), Qt::IBeamCursor);
+}
+
+TEST(WindowKeyboard, TabAndShiftTabCycleInTheDesignOrderPastHiddenBands) {
+  const QString three =
+      "green black red yellow blue violet orange stripbutton gold white brown silver grey toler resxx "
+      "dig1 dig2 dig3 curcolor green";
+  for (const QString &cycle : {three, QString(three).replace("dig3", "dig3 dig4 dig5 dig6")}) {
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+      Shown shown;
+      for (const Control band : {dig4, dig5, dig6}) {
+        shown.window.surface().setVisible(band, cycle != three); // hidden by start-up, or shown again
+      }
+      const QStringList order = cycle.split(' ');
+      for (qsizetype i = 1; i < order.size(); ++i) {
+        shown.key(key);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), order[key == Qt::Key_Tab ? i : order.size() - 1 - i]);
+      }
+      // The keyboard's focus is marked just inside the box's edge.
+      EXPECT_NE(shown.pixel(shown.window.control(green)->geometry().topLeft() + QPoint(1, 1)), QColor(0, 255, 0));
+    }
+  }
+}
+
+TEST(WindowKeyboard, DecodesWithTabShiftTabSpaceAndReturnAlone) {
+  Shown shown;
+  // T Tab, B Shift+Tab, _ Space, R Return, E Enter; from green, 0 of the 19 stops of the tab order, to yellow 3 and
+  // dig1 15, violet 5 and dig2 16, red 2 and dig3 17.
+  const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+  for (const char key : std::string_view("TTT_BBBBBBBRTTTTTTTTTEBBBBBBBB_TTTTTRBBBB_")) {
+    shown.key(keys[std::string_view("TB_RE").find(key)]);
+  }
+  EXPECT_EQ(shown.text(resxx), QString("4,7 KOm"));
+  QSignalSpy clicks(QApplication::focusWidget(), SIGNAL(clicked())); // a held key presses once, not on its repeats
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+  QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+  EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST(WindowDesign, TheButtonCaptionStaysLegibleInAnyColourScheme) {
+  // A dark scheme's white text (1.8:1 on the design's 0xC0C0C0 face) gives way to black; a light one's navy stays.
+  for (const auto &[scheme, ink] : {std::pair<QColor, QColor>{Qt::white, Qt::black}, {Qt::darkBlue, Qt::darkBlue}}) {
+    const QPalette standard = QApplication::palette();
+    QPalette palette(QColor(53, 53, 53));
+    palette.setColor(QPalette::ButtonText, scheme);
+    QApplication::setPalette(palette);
+    const ResXWindow window;
+    QApplication::setPalette(standard);
+    EXPECT_EQ(window.control(stripbutton)->palette().color(QPalette::ButtonText), ink) << scheme.name().toStdString();
+  }
 }
