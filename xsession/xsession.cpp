@@ -121,7 +121,9 @@ pid_t XSession::spawn(const std::vector<std::string> &command, const std::vector
 }
 
 pid_t XSession::launch(const std::string &program, const std::vector<std::string> &environment) const {
-  const pid_t pid = spawn({program}, environment);
+  // A cross build's program runs through the emulator its tests name (tests/CMakeLists.txt).
+  const char *emulator = std::getenv("RESX_EMULATOR");
+  const pid_t pid = emulator != nullptr ? spawn({emulator, program}, environment) : spawn({program}, environment);
   if (pid > 0) {
     launched_.push_back(pid);
   }

@@ -48,8 +48,9 @@ public:
   [[nodiscard]] const std::string &display() const { return display_; }
 
   // Starts a program on this display with Qt's xcb platform and the caller's
-  // extra variables ("NAME=value"); returns its process id, or -1. A program
-  // still running when the session ends is killed.
+  // extra variables ("NAME=value"), through the emulator that RESX_EMULATOR
+  // names if set; returns its process id, or -1. A program still running
+  // when the session ends is killed.
   [[nodiscard]] pid_t launch(const std::string &program, const std::vector<std::string> &environment = {}) const;
   [[nodiscard]] std::optional<Window> waitForWindow(const std::string &title, std::chrono::milliseconds timeout) const;
   // The top left of the window's client area on the screen.

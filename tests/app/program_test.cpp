@@ -39,6 +39,7 @@ std::string noFonts() {
 
 TEST(Program, AnswersFromATerminal) {
   const std::string program = RESX_PROGRAM;
+  const std::string run = programCommand(program);
   const std::string noDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
   const std::string display = unusedDisplay();
   const XSession session; // a display that answers
@@ -49,20 +50,20 @@ TEST(Program, AnswersFromATerminal) {
     std::string output; // the whole output, or its first line when it ends in "..."
   };
   const Row rows[] = {
-      {noDisplay + program, 1,
+      {noDisplay + run, 1,
        "resx: cannot connect to a display (neither DISPLAY nor WAYLAND_DISPLAY is set); start it on a desktop\n"},
-      {noDisplay + "DISPLAY=" + display + " " + program, 1,
+      {noDisplay + "DISPLAY=" + display + " " + run, 1,
        "resx: cannot connect to a display (nothing answers at DISPLAY=" + display + "); start it on a desktop\n"},
       // A platform that cannot start where a display answers: Qt's reason first, then what to do.
-      {noDisplay + "DISPLAY=" + session.display() + " " + program + " -platform nosuchplugin", 1,
+      {noDisplay + "DISPLAY=" + session.display() + " " + run + " -platform nosuchplugin", 1,
        "qt.qpa.plugin: Could not find the Qt platform plugin \"nosuchplugin\" in \"\"\nresx: Qt cannot start its "
        "platform plugin, for the reason above; install what it names, or choose one with -platform: ..."},
-      {noDisplay + program + " --version", 0, "resx " RESX_VERSION "\n"},
-      {noDisplay + program + " --help-all", 0, "platform <platformName[:options]>  QPA plugin..."},
-      {noDisplay + program + " --help", 0, "Usage: " + program + " [options]\n..."},
-      {program + " --no-such-option", 1, "Unknown option 'no-such-option'.\n..."},
+      {noDisplay + run + " --version", 0, "resx " RESX_VERSION "\n"},
+      {noDisplay + run + " --help-all", 0, "platform <platformName[:options]>  QPA plugin..."},
+      {noDisplay + run + " --help", 0, "Usage: " + program + " [options]\n..."},
+      {run + " --no-such-option", 1, "Unknown option 'no-such-option'.\n..."},
       // With no font to draw them, a warning; the window still opens and runs until stopped.
-      {"FONTCONFIG_FILE=" + noFonts() + " timeout 2 " + program, 124,
+      {"FONTCONFIG_FILE=" + noFonts() + " timeout 2 " + run, 124,
        "resx: warning: no installed font has Cyrillic letters, so the window's texts show as empty boxes; install "
        "fonts-dejavu-core\n..."},
   };

@@ -11,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <elf.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -114,6 +116,17 @@ TEST_F(Unpacked, DependsOnTheQtAndCLibrariesItLinks) {
   EXPECT_NE(depends.text.find("libqt6widgets6"), std::string::npos) << depends.text;
   EXPECT_NE(depends.text.find("libc6"), std::string::npos) << depends.text;
   EXPECT_NE(depends.text.find("fonts-dejavu-core"), std::string::npos) << depends.text;
+}
+
+// Named for the machine its program runs on, also when built on another (arm64 on a PC).
+TEST_F(Unpacked, IsForTheArchitectureOfItsProgram) {
+  const CommandOutput field = runCommand("dpkg-deb -f '" + deb_.string() + "' Architecture");
+  ASSERT_EQ(field.status, 0) << field.text;
+  Elf64_Ehdr elf{};
+  std::ifstream(root_ / "usr/bin/resx", std::ios::binary).read(reinterpret_cast<char *>(&elf), sizeof elf);
+  const std::map<int, std::string> debian{{EM_X86_64, "amd64\n"}, {EM_AARCH64, "arm64\n"}};
+  ASSERT_TRUE(debian.contains(elf.e_machine)) << "machine " << elf.e_machine;
+  EXPECT_EQ(field.text, debian.at(elf.e_machine));
 }
 
 TEST_F(Unpacked, PassesLintian) {

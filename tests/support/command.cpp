@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 
 CommandOutput runCommand(const std::string &command) {
   CommandOutput out{-1, {}};
@@ -18,4 +19,9 @@ CommandOutput runCommand(const std::string &command) {
   }
   out.status = pclose(pipe);
   return out;
+}
+
+std::string programCommand(const std::string &program) {
+  const char *emulator = std::getenv("RESX_EMULATOR");
+  return emulator != nullptr ? std::string(emulator) + " " + program : program;
 }
