@@ -184,14 +184,15 @@ void ResXWindow::createControls() {
                         [](const design::Item *item) { return item->kind == design::Kind::label; });
   for (const design::Item *item : order) {
     const auto position = static_cast<std::size_t>(item - design::items().data());
-    const bool addressed = position < kControlCount;
+    if (position >= kControlCount) { // the labels that the decoder never addresses
+      createControl(*item, false, this);
+      continue;
+    }
     const auto control = static_cast<Control>(position);
-    QWidget *widget = createControl(*item, addressed && ResX::clickHandler(control) != nullptr, this);
-    if (addressed) {
-      widgets_.attach(control, widget);
-      if (item->kind == design::Kind::pictureBox && !isSwatch(control)) {
-        widgets_.setBackColor(control, item->back); // names it by its colour
-      }
+    QWidget *widget = createControl(*item, ResX::clickHandler(control) != nullptr, this);
+    widgets_.attach(control, widget);
+    if (item->kind == design::Kind::pictureBox && !isSwatch(control)) {
+      widgets_.setBackColor(control, item->back); // names it by its colour
     }
   }
   for (const design::Item &item : design::items()) { // a label names the text box beside it
