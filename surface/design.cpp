@@ -73,20 +73,6 @@ static_assert(kItems[index(Control::resxx)].text == kNoValue);
 static_assert(kItems[index(Control::ppr)].text == kNoTemperatureCoefficient);
 static_assert(kItems[index(Control::curcol)].text == kBlackCaption);
 
-// The rule of design::applies, read from the kinds in the table.
-constexpr bool appliesTo(Operation operation, Control control) {
-  const Kind kind = kItems[index(control)].kind;
-  switch (operation) {
-  case Operation::setBackColor:
-  case Operation::backColor: return kind == Kind::pictureBox;
-  case Operation::tag:
-  case Operation::setWindowCursor: return isSwatch(control);
-  case Operation::setCaption: return kind == Kind::label || kind == Kind::button;
-  case Operation::setText: return kind == Kind::textBox;
-  case Operation::setVisible: return true;
-  }
-  return false;
-}
 // Swatches are picture boxes, so a swatch's colour can be read as well as its tag.
 static_assert(std::all_of(kItems.begin(), kItems.begin() + kSwatchCount,
                           [](const Item &row) { return row.kind == Kind::pictureBox; }));
@@ -112,7 +98,21 @@ static_assert(swatchColoursAreDistinct());
 
 const std::array<Item, kItemCount> &items() { return kItems; }
 const Item &item(Control control) { return kItems[index(control)]; }
-bool applies(Operation operation, Control control) { return appliesTo(operation, control); }
 const Window &window() { return kWindow; }
+
+// The rule, read from the kinds in the table.
+bool applies(Operation operation, Control control) {
+  const Kind kind = kItems[index(control)].kind;
+  switch (operation) {
+  case Operation::setBackColor:
+  case Operation::backColor: return kind == Kind::pictureBox;
+  case Operation::tag:
+  case Operation::setWindowCursor: return isSwatch(control);
+  case Operation::setCaption: return kind == Kind::label || kind == Kind::button;
+  case Operation::setText: return kind == Kind::textBox;
+  case Operation::setVisible: return true;
+  }
+  return false;
+}
 
 } // namespace design
