@@ -55,8 +55,11 @@ constexpr bool wellFormed(std::string_view pattern, char lastBand) {
   }
   return true;
 }
-static_assert(std::ranges::all_of(kTwoDigitValue, [](std::string_view p) { return wellFormed(p, '2'); }));
-static_assert(std::ranges::all_of(kThreeDigitValue, [](std::string_view p) { return wellFormed(p, '3'); }));
+// Iterator forms: the web build's older libc++ lacks std::ranges::all_of.
+static_assert(std::all_of(kTwoDigitValue.begin(), kTwoDigitValue.end(),
+                          [](std::string_view p) { return wellFormed(p, '2'); }));
+static_assert(std::all_of(kThreeDigitValue.begin(), kThreeDigitValue.end(),
+                          [](std::string_view p) { return wellFormed(p, '3'); }));
 
 constexpr std::array<std::string_view, 12> kTolerance{
     "", "1%", "2%", "", "", "0,5%", "0,25%", "0,1%", "0,05%", "", "5%", "10%",

@@ -240,8 +240,9 @@ ResX::Handler ResX::clickHandler(Control control) {
     table[index(Control::stripbutton)] = &ResX::stripbutton_Click;
     return table;
   }();
-  // The twelve swatches, six bands and the button, and nothing else, are wired.
-  static_assert(std::ranges::count(kHandlers, nullptr) == kControlCount - kSwatchCount - 6 - 1);
+  // The twelve swatches, six bands and the button, and nothing else, are wired
+  // (std::count: the web build's older libc++ lacks std::ranges::count).
+  static_assert(std::count(kHandlers.begin(), kHandlers.end(), nullptr) == kControlCount - kSwatchCount - 6 - 1);
   return kHandlers[index(control)];
 }
 

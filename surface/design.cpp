@@ -100,6 +100,15 @@ const std::array<Item, kItemCount> &items() { return kItems; }
 const Item &item(Control control) { return kItems[index(control)]; }
 const Window &window() { return kWindow; }
 
+std::optional<Control> control(std::string_view name) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (kItems[i].name == name) {
+      return static_cast<Control>(i);
+    }
+  }
+  return std::nullopt;
+}
+
 // The rule, read from the kinds in the table.
 bool applies(Operation operation, Control control) {
   const Kind kind = kItems[index(control)].kind;
@@ -113,6 +122,29 @@ bool applies(Operation operation, Control control) {
   case Operation::setVisible: return true;
   }
   return false;
+}
+
+std::string boxName(Control box, Colour colour) {
+  std::string name = std::string(kItems[index(box)].accessibleName) + ", ";
+  for (std::size_t i = 0; i < kSwatchCount; ++i) {
+    if (kItems[i].back == colour) {
+      return name.append(kItems[i].hover);
+    }
+  }
+  return name.append("не окрашена");
+}
+
+std::string outputLine(const std::function<std::string(Control)> &textOf, bool coefficientShown) {
+  std::string line = textOf(Control::curcol);
+  for (const Item &label : kItems) {
+    if (const std::optional<Control> field = control(label.buddy)) {
+      line.append(", ").append(label.text).append(" ").append(textOf(*field));
+    }
+  }
+  if (coefficientShown) {
+    line.append(", ").append(textOf(Control::ppr));
+  }
+  return line;
 }
 
 } // namespace design

@@ -6,6 +6,9 @@
 #include "surface/control.h"
 
 #include <array>
+#include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 // The design values of the window and of every control on it: the state in
@@ -55,6 +58,9 @@ struct Item {
 inline constexpr std::size_t kItemCount = kControlCount + 7;
 const std::array<Item, kItemCount> &items();
 const Item &item(Control control);
+// The control of that name; none for the labels and rectangles, which the
+// decoder never addresses, and for any other name.
+std::optional<Control> control(std::string_view name);
 
 struct Window {
   std::string_view name;
@@ -72,5 +78,16 @@ enum class Operation : std::uint8_t { setBackColor, backColor, tag, setCaption, 
 // and the window pointer to swatches, visibility to any control. Both control
 // surfaces refuse the rest: a wrong call is a mistake in the decoder.
 bool applies(Operation operation, Control control);
+
+// How assistive technology names a band or the current colour's box while it
+// shows `colour`: by its own name and the colour's, the colour named as its
+// swatch is, such as "полоса 1, 4-жёлтый", or "полоса 1, не окрашена".
+std::string boxName(Control box, Colour colour);
+// What assistive technology is told after a press: the current colour's
+// caption, each output field after the label that names it, and the
+// temperature coefficient while it shows, such as
+// "текущий цвет-жёлтый, Rx= 4?, ± 20%". `textOf` reads a control's caption or
+// text as the window shows it.
+std::string outputLine(const std::function<std::string(Control)> &textOf, bool coefficientShown);
 
 } // namespace design

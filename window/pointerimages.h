@@ -7,8 +7,8 @@
 
 class QImage;
 
-// The pointer images and the window icon, drawn by this project: 32 x 32
-// pixels in the 16-colour palette, transparent outside their shapes.
+// The pointer images and the window icon as Qt images, from the project's
+// own art (surface/pointerart.h).
 namespace pointerimages {
 
 // The arrow that a swatch carries; the window adopts it when the swatch is

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 ResX developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "web/websurface.h"
+
+#include "surface/design.h"
+#include "surface/pointerart.h"
+#include "web/csscolour.h"
+#include "web/imageurl.h"
+
+#include <string>
+
+using design::Operation;
+using emscripten::val;
+
+namespace {
+
+val byId(std::string_view id) { return val::global("document").call<val>("getElementById", std::string(id)); }
+
+} // namespace
+
+WebSurface::WebSurface() : window_(byId(design::window().name)) {
+  elements_.reserve(kControlCount);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    elements_.push_back(byId(design::items()[i].name));
+    back_[i] = design::items()[i].back;
+  }
+}
+
+const std::string &WebSurface::swatchCursor(Control swatch) const {
+  std::optional<std::string> &cursor = cursors_.at(index(swatch));
+  if (!cursor) {
+    cursor = cursorCss(pointerart::swatchArrow(swatch));
+  }
+  return *cursor;
+}
+
+void WebSurface::setBackColor(Control control, Colour colour) {
+  if (!design::applies(Operation::setBackColor, control)) {
+    return;
+  }
+  back_[index(control)] = colour;
+  element(control)["style"].set("backgroundColor", cssColour(colour));
+  if (!isSwatch(control)) {
+    element(control).call<void>("setAttribute", std::string("aria-label"), design::boxName(control, colour));
+  }
+}
+
+Colour WebSurface::backColor(Control control) const { return back_[index(control)]; }
+
+std::string WebSurface::tag(Control control) const { return std::string(design::item(control).tag); }
+
+void WebSurface::setCaption(Control control, std::string_view caption) {
+  if (design::applies(Operation::setCaption, control)) {
+    element(control).set("textContent", std::string(caption));
+  }
+}
+
+void WebSurface::setText(Control control, std::string_view text) {
+  if (design::applies(Operation::setText, control)) {
+    element(control).set("value", std::string(text));
+  }
+}
+
+void WebSurface::setVisible(Control control, bool visible) { element(control).set("hidden", !visible); }
+
+void WebSurface::setWindowCursor(Control swatch) {
+  if (design::applies(Operation::setWindowCursor, swatch)) {
+    window_["style"].set("cursor", swatchCursor(swatch));
+  }
+}

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 ResX developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "surface/controlsurface.h"
+
+#include <emscripten/val.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The control surface on the page's elements, each found by its control's
+// name as its id, and the window's pointer on the element `ResX`. A call that
+// does not apply to its control (design::applies) leaves it unchanged.
+class WebSurface final : public ControlSurface {
+public:
+  WebSurface();
+
+  [[nodiscard]] emscripten::val element(Control control) const { return elements_[index(control)]; }
+  // The pointer that a swatch carries, as a CSS cursor; made when first asked
+  // for, since at start-up the page needs only black's.
+  [[nodiscard]] const std::string &swatchCursor(Control swatch) const;
+
+  void setBackColor(Control control, Colour colour) override;
+  [[nodiscard]] Colour backColor(Control control) const override;
+  [[nodiscard]] std::string tag(Control control) const override;
+  void setCaption(Control control, std::string_view caption) override;
+  void setText(Control control, std::string_view text) override;
+  void setVisible(Control control, bool visible) override;
+  void setWindowCursor(Control swatch) override;
+
+private:
+  emscripten::val window_;
+  std::vector<emscripten::val> elements_;
+  // A colour is kept as well as painted: the element's style gives it back
+  // only as text.
+  std::array<Colour, kControlCount> back_{};
+  mutable std::array<std::optional<std::string>, kSwatchCount> cursors_;
+};

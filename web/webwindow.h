@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 ResX developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "decoder/resx.h"
+#include "web/websurface.h"
+
+#include <emscripten/val.h>
+
+#include <array>
+
+// The window on the page: the decoder on the page's elements, with clicks,
+// taps and the keys that press a button forwarded to the decoder's handlers.
+class WebWindow {
+public:
+  WebWindow();
+
+  // Runs the decoder's start-up, then wires the controls and gives the page
+  // the window's icon.
+  void open();
+
+private:
+  struct Press {
+    WebWindow *window;
+    Control control;
+  };
+  void press(Control control);
+
+  WebSurface surface_;
+  ResX resx_{surface_};
+  std::array<Press, kControlCount> presses_{};
+  emscripten::val announcement_; // the page's live region
+};
