@@ -19,7 +19,7 @@ need = @for pair in $(2); do command -v $${pair%%:*} >/dev/null 2>&1 || \
 RUN_TOOLS = cmake:cmake c++:g++
 TEST_TOOLS = Xvfb:xvfb xdotool:xdotool xauth:xauth help2man:help2man dpkg-buildflags:dpkg-dev dpkg-shlibdeps:dpkg-dev
 
-.PHONY: all configure build run suite test fuzz bench package screenshot clean
+.PHONY: all configure build run suite test fuzz bench package screenshot web web-suite clean
 
 all: build
 
@@ -67,6 +67,22 @@ package:
 	$(call need,test,help2man:help2man dpkg-buildflags:dpkg-dev dpkg-shlibdeps:dpkg-dev)
 	$(MAKE) build PRESET=release
 	cd build/release && cpack --config CPackConfig.cmake
+
+# The web page, build/web/resx.html, built by emscripten (the web preset).
+web:
+	$(call need,web,cmake:cmake emcc:emscripten)
+	cmake --preset web
+	cmake --build --preset web --target resx_page -j $(JOBS)
+
+# The web page's suites: the toolkit-free suites compiled to WebAssembly under
+# Node.js, and the browser tests in headless Chromium with the npm packages
+# that scripts/test --web installs into build/web/browser.
+web-suite: web
+	$(call need,test --web,chromium:chromium)
+	@test -d build/web/browser/node_modules || \
+	  { echo "make: build/web/browser/node_modules is missing; scripts/test --web installs it" >&2; exit 1; }
+	cmake --build --preset web -j $(JOBS)
+	ctest --preset web -j $(JOBS)
 
 # The window after a short decoding, rendered offscreen for the README.
 screenshot: build
