@@ -256,15 +256,13 @@ static_assert(opaqueSquare(kIcon) && opaqueSquare(kSmallIcon));
 // Paints `art` with its top left at (left, top) on a transparent square image
 // of `size`; `inkAt(key, x, y)` colours each drawn pixel.
 template <typename InkAt> Image paint(Art art, int left, int top, InkAt inkAt, int size = kSize) {
-  Image image{size, std::vector<Argb>(static_cast<std::size_t>(size * size), 0)};
+  Image image{size, std::vector<Argb>(static_cast<std::size_t>(size) * static_cast<std::size_t>(size), 0)};
   for (int row = 0; row < static_cast<int>(art.size()); ++row) {
     const std::string_view line = art[static_cast<std::size_t>(row)];
     for (int col = 0; col < static_cast<int>(line.size()); ++col) {
       const char key = line[static_cast<std::size_t>(col)];
       if (key != kClear) {
-        const int x = left + col;
-        const int y = top + row;
-        image.pixels[static_cast<std::size_t>((y * size) + x)] = inkAt(key, x, y);
+        image.pixels[image.offset(left + col, top + row)] = inkAt(key, left + col, top + row);
       }
     }
   }

@@ -5,6 +5,7 @@
 
 #include "surface/control.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,7 +23,11 @@ struct Image {
   int size;
   std::vector<Argb> pixels;
 
-  [[nodiscard]] Argb at(int x, int y) const { return pixels[static_cast<std::size_t>((y * size) + x)]; }
+  // Where pixel (x, y) lies in `pixels`.
+  [[nodiscard]] std::size_t offset(int x, int y) const {
+    return (static_cast<std::size_t>(y) * static_cast<std::size_t>(size)) + static_cast<std::size_t>(x);
+  }
+  [[nodiscard]] Argb at(int x, int y) const { return pixels[offset(x, y)]; }
 };
 
 // The pointers' size, and their hot spot in both directions: the centre.

@@ -71,36 +71,44 @@ std::string rule(const Item &item, Colour back) {
   return css + "}";
 }
 
-// The element of an item, in the state that start-up leaves it in.
-std::string element(const Item &item, const RecordingSurface::State *state) {
-  const std::string id = "id=\"" + std::string(item.name) + "\"";
-  const std::string face = item.face == design::Face::caption ? " class=\"caption\"" : " class=\"output\"";
-  const std::string text = escaped(state != nullptr ? state->text : item.text);
-  std::string attributes = state != nullptr && !state->visible ? " hidden" : "";
+// What an element shows: a control's state after start-up, or the design of
+// a label or rectangle, which nothing changes.
+struct Shown {
+  Colour back;
+  std::string_view text;
+  bool visible;
+};
+
+// The element of an item, showing what it shows after start-up.
+std::string element(const Item &item, const Shown &shown) {
+  const std::string id = R"(id=")" + std::string(item.name) + '"';
+  const std::string face = item.face == design::Face::caption ? R"( class="caption")" : R"( class="output")";
+  const std::string text = escaped(shown.text);
+  std::string attributes = shown.visible ? "" : " hidden";
   if (!item.description.empty()) {
-    attributes += " aria-description=\"" + escaped(item.description) + "\"";
+    attributes += R"( aria-description=")" + escaped(item.description) + '"';
   }
-  const std::optional<Control> control = design::control(item.name);
   switch (item.kind) {
   case Kind::pictureBox: {
-    const std::string name = item.hover.empty() ? design::boxName(*control, state->back) : std::string(item.hover);
-    const std::string named = " aria-label=\"" + escaped(name) + "\"" + attributes;
-    if (ResX::clickHandler(*control) == nullptr) { // shows the current colour: an image, never pressed
-      return "<div " + id + " role=\"img\" tabindex=\"0\"" + named + "></div>";
+    const Control control = design::control(item.name).value();
+    const std::string name = item.hover.empty() ? design::boxName(control, shown.back) : std::string(item.hover);
+    const std::string named = R"( aria-label=")" + escaped(name) + '"' + attributes;
+    if (ResX::clickHandler(control) == nullptr) { // shows the current colour: an image, never pressed
+      return "<div " + id + R"( role="img" tabindex="0")" + named + "></div>";
     }
-    const std::string hover = item.hover.empty() ? "" : " title=\"" + escaped(item.hover) + "\"";
-    return "<button type=\"button\" " + id + " class=\"box\"" + hover + named + "></button>";
+    const std::string hover = item.hover.empty() ? "" : R"( title=")" + escaped(item.hover) + '"';
+    return R"(<button type="button" )" + id + R"( class="box")" + hover + named + "></button>";
   }
   case Kind::label:
     if (!item.buddy.empty()) { // names the output field beside it
-      return "<label " + id + face + " for=\"" + std::string(item.buddy) + "\"" + attributes + ">" + text + "</label>";
+      return "<label " + id + face + R"( for=")" + std::string(item.buddy) + '"' + attributes + ">" + text + "</label>";
     }
     return "<div " + id + face + attributes + ">" + text + "</div>";
   case Kind::textBox:
-    return "<input type=\"text\" " + id + face + " value=\"" + text + "\" autocomplete=\"off\" spellcheck=\"false\"" +
+    return R"(<input type="text" )" + id + face + R"( value=")" + text + R"(" autocomplete="off" spellcheck="false")" +
            attributes + ">";
-  case Kind::button: return "<button type=\"button\" " + id + face + attributes + ">" + text + "</button>";
-  case Kind::rectangle: return "<div " + id + " class=\"rect\" aria-hidden=\"true\"></div>";
+  case Kind::button: return R"(<button type="button" )" + id + face + attributes + ">" + text + "</button>";
+  case Kind::rectangle: return "<div " + id + R"( class="rect" aria-hidden="true"></div>)";
   }
   return {};
 }
@@ -123,16 +131,25 @@ std::string pageMarkup(std::string_view script) {
            ";background:" + cssColour(window.back) + "}";
   std::string controls;
   for (const Item *item : order) {
-    const std::optional<Control> control = design::control(item->name);
-    const RecordingSurface::State *state = control ? &started.state(*control) : nullptr;
-    style += rule(*item, state != nullptr ? state->back : item->back);
-    controls += element(*item, state);
+    Shown shown{item->back, item->text, true};
+    if (const std::optional<Control> control = design::control(item->name)) {
+      const RecordingSurface::State &state = started.state(*control);
+      shown = {state.back, state.text, state.visible};
+    }
+    style += rule(*item, shown.back);
+    controls += element(*item, shown);
   }
-  return "<!doctype html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
+  return R"(<!doctype html>
+<html lang="ru">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>)" +
          escaped(window.title) + "</title>\n<style>" + style + "</style>\n</head>\n<body>\n" +
          "<noscript><p>Для работы этой страницы нужен JavaScript.</p></noscript>\n<div id=\"" +
          std::string(window.name) + "\">" + controls +
-         "</div>\n<div id=\"announcement\" class=\"announcement\" aria-live=\"polite\"></div>\n" + std::string(script) +
+         R"(</div>
+<div id="announcement" class="announcement" aria-live="polite"></div>
+)" + std::string(script) +
          "\n</body>\n</html>\n";
 }
