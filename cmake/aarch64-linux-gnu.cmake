@@ -23,5 +23,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # emulator (Debian's qemu-user: qemu-aarch64; its older -static name too). The
 # multiarch loader and libraries sit at their usual paths, so it needs no -L.
 # One word, no arguments: the tests that start the program themselves prefix it.
-find_program(RESX_EMULATOR NAMES qemu-aarch64 qemu-aarch64-static REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${RESX_EMULATOR})
+find_program(RESX_QEMU_AARCH64 NAMES qemu-aarch64 qemu-aarch64-static REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${RESX_QEMU_AARCH64})
