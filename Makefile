@@ -4,7 +4,7 @@
 # Builds, tests and packages with what is installed; no target installs
 # anything. scripts/run installs what building and running need, scripts/test
 # what testing needs on top; a missing command stops a target with one line
-# naming its package and the script that installs it.
+# naming the script that installs it and the package list that holds it.
 # CMake's own makefiles are nested make calls: without this each prints its
 # "Entering directory" and "Leaving directory" lines.
 MAKEFLAGS += --no-print-directory
@@ -13,11 +13,13 @@ BUILD_DIR = build/$(PRESET)
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
-# `$(call need,SCRIPT,COMMAND:PACKAGE ...)`: stops at the first command missing.
-need = @for pair in $(2); do command -v $${pair%%:*} >/dev/null 2>&1 || \
-  { echo "make: $${pair%%:*} is missing; scripts/$(1) installs it (Debian package $${pair\#*:})" >&2; exit 1; }; done
-RUN_TOOLS = cmake:cmake c++:g++
-TEST_TOOLS = Xvfb:xvfb xdotool:xdotool xauth:xauth help2man:help2man dpkg-buildflags:dpkg-dev dpkg-shlibdeps:dpkg-dev
+# `$(call need,LIST,COMMAND ...[,SCRIPT])`: stops at the first command missing;
+# scripts/SCRIPT (scripts/LIST unless named) installs it with the packages of
+# scripts/packages-LIST.txt.
+need = @for tool in $(2); do command -v $$tool >/dev/null 2>&1 || \
+  { echo "make: $$tool is missing; scripts/$(or $(3),$(1)) installs it (scripts/packages-$(1).txt)" >&2; exit 1; }; done
+RUN_TOOLS = cmake c++
+TEST_TOOLS = Xvfb xdotool xauth help2man dpkg-buildflags dpkg-shlibdeps
 
 .PHONY: all configure build run suite test fuzz bench package screenshot web web-suite clean
 
@@ -44,7 +46,7 @@ test:
 
 # The decoder fuzzer for FUZZ_SECONDS; the corpus it grows and any crash stay in build/fuzz.
 fuzz:
-	$(call need,test,clang++:clang)
+	$(call need,test,clang++)
 	$(MAKE) build PRESET=fuzz
 	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
 	build/fuzz/tests/fuzz/decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=512 -print_final_stats=1 \
@@ -52,7 +54,7 @@ fuzz:
 
 # Every benchmark, built in Release and run one at a time; never part of `make test`.
 bench:
-	$(call need,test,Xvfb:xvfb dpkg-buildflags:dpkg-dev)
+	$(call need,test,Xvfb dpkg-buildflags)
 	$(MAKE) build PRESET=release
 	cmake --build --preset release --target run_benchmarks -j 1
 
@@ -64,13 +66,13 @@ run: build
 
 # A Debian package of the Release build, in build/release/package.
 package:
-	$(call need,test,help2man:help2man dpkg-buildflags:dpkg-dev dpkg-shlibdeps:dpkg-dev)
+	$(call need,test,help2man dpkg-buildflags dpkg-shlibdeps)
 	$(MAKE) build PRESET=release
 	cd build/release && cpack --config CPackConfig.cmake
 
 # The web page, build/web/resx.html, built by emscripten (the web preset).
 web:
-	$(call need,web,cmake:cmake emcc:emscripten)
+	$(call need,web,cmake emcc)
 	cmake --preset web
 	cmake --build --preset web --target resx_page -j $(JOBS)
 
@@ -78,7 +80,7 @@ web:
 # Node.js, and the browser tests in headless Chromium with the npm packages
 # that scripts/test --web installs into build/web/browser.
 web-suite: web
-	$(call need,test --web,chromium:chromium)
+	$(call need,web-test,chromium,test --web)
 	@test -d build/web/browser/node_modules || \
 	  { echo "make: build/web/browser/node_modules is missing; scripts/test --web installs it" >&2; exit 1; }
 	cmake --build --preset web -j $(JOBS)

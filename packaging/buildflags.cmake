@@ -8,7 +8,7 @@
 # RESX_DEB_HOST_ARCH (for example arm64), by default this machine's.
 find_program(RESX_DPKG_BUILDFLAGS dpkg-buildflags)
 if(NOT RESX_DPKG_BUILDFLAGS)
-  message(FATAL_ERROR "RESX_DEBIAN_BUILDFLAGS needs dpkg-buildflags: scripts/test installs it (dpkg-dev)")
+  message(FATAL_ERROR "RESX_DEBIAN_BUILDFLAGS needs dpkg-buildflags: scripts/test installs it (scripts/packages-test.txt)")
 endif()
 set(RESX_DEB_HOST_ARCH "" CACHE STRING "The Debian architecture the build is for (empty: this machine's)")
 set(environment DEB_BUILD_MAINT_OPTIONS=hardening=+all)

@@ -3,9 +3,10 @@
 
 # Makes the Debian changelog and the AppStream metainfo with its releases from
 # CHANGELOG.md, so that neither can drift from it; the metainfo's id is the
-# application id. Run at build time as
+# application id and its developer the maintainer. Run at build time as
 #   cmake -DCHANGELOG=... -DVERSION=... -DPACKAGE=... -DMAINTAINER=...
-#         -DDEBIAN_CHANGELOG=... -DRESX_ID=... -DMETAINFO_IN=... -DMETAINFO=... -P releases.cmake
+#         -DDEBIAN_CHANGELOG=... -DRESX_ID=... -DRESX_MAINTAINER_NAME=...
+#         -DRESX_MAINTAINER_EMAIL=... -DMETAINFO_IN=... -DMETAINFO=... -P releases.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # CMake lists are split at ';', so semicolons in the text travel as a unit

@@ -120,10 +120,13 @@ pid_t XSession::spawn(const std::vector<std::string> &command, const std::vector
              : -1;
 }
 
-pid_t XSession::launch(const std::string &program, const std::vector<std::string> &environment) const {
-  // A cross build's program runs through the emulator its tests name (tests/CMakeLists.txt).
+std::vector<std::string> XSession::programCommand(const std::string &program) {
   const char *emulator = std::getenv("RESX_EMULATOR");
-  const pid_t pid = emulator != nullptr ? spawn({emulator, program}, environment) : spawn({program}, environment);
+  return emulator != nullptr ? std::vector<std::string>{emulator, program} : std::vector<std::string>{program};
+}
+
+pid_t XSession::launch(const std::string &program, const std::vector<std::string> &environment) const {
+  const pid_t pid = spawn(programCommand(program), environment);
   if (pid > 0) {
     launched_.push_back(pid);
   }

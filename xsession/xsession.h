@@ -48,9 +48,8 @@ public:
   [[nodiscard]] const std::string &display() const { return display_; }
 
   // Starts a program on this display with Qt's xcb platform and the caller's
-  // extra variables ("NAME=value"), through the emulator that RESX_EMULATOR
-  // names if set; returns its process id, or -1. A program still running
-  // when the session ends is killed.
+  // extra variables ("NAME=value"), as `programCommand` gives it; returns its
+  // process id, or -1. A program still running when the session ends is killed.
   [[nodiscard]] pid_t launch(const std::string &program, const std::vector<std::string> &environment = {}) const;
   [[nodiscard]] std::optional<Window> waitForWindow(const std::string &title, std::chrono::milliseconds timeout) const;
   // The top left of the window's client area on the screen.
@@ -72,6 +71,10 @@ public:
   static long residentKiB(pid_t pid);
   // The exit status of a launched program, or nothing if it is still running after the timeout.
   static std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds timeout);
+  // The command that starts a program of this build: the program alone, or in
+  // a cross build's tests after the emulator that RESX_EMULATOR names
+  // (tests/CMakeLists.txt), the one place that reads it.
+  static std::vector<std::string> programCommand(const std::string &program);
 
 private:
   [[nodiscard]] pid_t spawn(const std::vector<std::string> &command, const std::vector<std::string> &environment) const;

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 
 CommandOutput runCommand(const std::string &command) {
   CommandOutput out{-1, {}};
@@ -19,9 +18,4 @@ CommandOutput runCommand(const std::string &command) {
   }
   out.status = pclose(pipe);
   return out;
-}
-
-std::string programCommand(const std::string &program) {
-  const char *emulator = std::getenv("RESX_EMULATOR");
-  return emulator != nullptr ? std::string(emulator) + " " + program : program;
 }

@@ -14,7 +14,3 @@ struct CommandOutput {
 
 // Runs a command through the shell and waits for it.
 CommandOutput runCommand(const std::string &command);
-
-// The shell command that starts a program of this build: through the emulator
-// that RESX_EMULATOR names, in a cross build's tests.
-std::string programCommand(const std::string &program);
