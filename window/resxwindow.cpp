@@ -8,6 +8,7 @@
 #include "window/designfont.h"
 #include "window/flatbutton.h"
 #include "window/legibleink.h"
+#include "window/notice.h"
 #include "window/picturebox.h"
 #include "window/pointerimages.h"
 #include "window/qtcolour.h"
@@ -261,6 +262,13 @@ void ResXWindow::announce(QWidget *pressed) {
   }
   pressed->setAccessibleDescription(outputLine());
   described_ = pressed;
+  // Orca 43 cannot speak that change from Qt 6.4, which sends the control in
+  // place of the new text; it speaks a notification that is shown.
+  auto *notice = findChild<Notice *>();
+  if (notice == nullptr) {
+    notice = new Notice(this);
+  }
+  notice->present(outputLine());
 #endif
 }
 

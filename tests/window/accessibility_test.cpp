@@ -20,6 +20,17 @@ QString accessible(const ResXWindow &window, Control control, QAccessible::Text 
   return face != nullptr ? face->text(what) : QStringLiteral("<no interface>");
 }
 
+// The text of the notification that the window shows, as a screen reader finds it.
+QString shownNotice(ResXWindow &window) {
+  QAccessibleInterface *face = QAccessible::queryAccessibleInterface(&window);
+  for (int i = 0; i < face->childCount(); ++i) {
+    if (face->child(i)->role() == QAccessible::Notification && !face->child(i)->state().invisible) {
+      return face->child(i)->text(QAccessible::Name);
+    }
+  }
+  return QStringLiteral("<none shown>");
+}
+
 } // namespace
 
 TEST(Accessibility, EveryControlCanBeToldApart) {
@@ -72,5 +83,6 @@ TEST(Accessibility, SwatchesAndBandsArePressedLikeButtons) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return accessible(window, dig1, QAccessible::Name) == "полоса 1, 4-жёлтый"; }));
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // else an announcement, which only a live bridge receives
   EXPECT_EQ(accessible(window, dig1, QAccessible::Description), QString("текущий цвет-жёлтый, Rx= 4?, ± 20%"));
+  EXPECT_EQ(shownNotice(window), QString("текущий цвет-жёлтый, Rx= 4?, ± 20%")); // what Orca 43 speaks
 #endif
 }
