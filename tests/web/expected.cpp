@@ -13,8 +13,8 @@
 
 namespace {
 
-void art(const pointerart::Image &image) { // as ImageData holds it: rrggbbaa, all 0 where transparent
-  std::printf("\"");
+void art(const char *before, const pointerart::Image &image) { // as ImageData holds it: rrggbbaa, 0 if transparent
+  std::printf("%s\"", before);
   for (const pointerart::Argb pixel : image.pixels) {
     std::printf("%08x", (pixel >> 24U) != 0 ? (pixel << 8U) | 0xFFU : 0);
   }
@@ -40,19 +40,16 @@ void step(const char *before, const RecordingSurface &surface, const std::string
 } // namespace
 
 int main(int argc, char *argv[]) {
-  std::printf("{\"items\":[");
-  for (const design::Item &item : design::items()) {
-    const std::optional<Control> control = design::control(item.name);
-    const bool focusable = item.kind != design::Kind::label && item.kind != design::Kind::rectangle;
-    std::printf("%s{\"name\":\"%s\",\"rect\":[%d,%d,%d,%d],\"tab\":%d,\"arrow\":", item.name == "black" ? "" : ",",
+  for (const design::Item &item : design::items()) { // labels take no focus
+    std::printf("%s{\"name\":\"%s\",\"rect\":[%d,%d,%d,%d],\"tab\":%d}", item.name == "black" ? "{\"items\":[" : ",",
                 item.name.data(), item.rect.left, item.rect.top, item.rect.width, item.rect.height,
-                focusable ? item.tabOrder : -1);
-    control &&isSwatch(*control) ? art(pointerart::swatchArrow(*control)) : (void)std::printf("null");
-    std::printf("}");
+                item.kind == design::Kind::label ? -1 : item.tabOrder);
   }
-  std::printf("],\"valueField\":");
-  art(pointerart::valueFieldArrow());
-  std::printf(",\"runs\":[");
+  for (std::size_t i = 0; i < kSwatchCount; ++i) { // the swatches' arrows in the order of the items, then resxx's
+    art(i == 0 ? "],\"arrows\":[" : ",", pointerart::swatchArrow(static_cast<Control>(i)));
+  }
+  art(",", pointerart::valueFieldArrow());
+  std::printf("],\"runs\":[");
   for (int run = 1; run < argc; ++run) {
     RecordingSurface surface;
     ResX resx(surface);
