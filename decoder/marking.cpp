@@ -12,8 +12,8 @@ namespace {
 
 // Brown, gold and silver carry fixed codes and never read their tags: silver
 // has no tag at all (its swatch's tag is empty on purpose), and brown's and
-// gold's tags are not consulted. Picking silver must still give 11; the palette
-// tests pin all three.
+// gold's tags are not consulted. Picking silver must still give 11, so the
+// codes of all three are kept here rather than read from the tags.
 constexpr std::array<Swatch, 12> kPalette{{
     {std::nullopt, kBlackCaption},
     {1, "текущий цвет-коричневый"},
@@ -82,7 +82,7 @@ constexpr std::array<std::string_view, 12> kTemperatureCoefficient{
 
 // Indexed by band count minus 3. The captions have a hyphen ("3-полосы"),
 // unlike the start-up caption "3полосы" and the design's "3 полосы": each is
-// what users see at its moment, and the selector tests pin these.
+// what users see at its moment, and stays as they know it.
 constexpr std::array<Layout, 4> kLayouts{{
     {"3-полосы", false, false, false, false, true},
     {"4-полосы", true, false, false, false, false},

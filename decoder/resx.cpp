@@ -53,7 +53,7 @@ void ResX::Form_Load() {
   surface_.setVisible(Control::dig6, false);
   // Meant: at start-up the button reads "3полосы", the digit straight before the
   // word, unlike the "3-полосы" that the selector writes on coming back to three
-  // bands. Users see this caption first; the start-up tests pin it.
+  // bands. Users see this caption first, so it stays as they know it.
   surface_.setCaption(Control::stripbutton, static_cast<char>('0' + sn) + std::string("полосы"));
   surface_.setVisible(Control::ppr, false);
   surface_.setWindowCursor(Control::black);

@@ -15,7 +15,7 @@ class ControlSurface;
 // Handlers are named control_Event after the control and the event that they
 // answer (`dig1_Click`, `stripbutton_Click`; `Form_Load` for start-up), so the
 // window wires each event by name. The short, partly transliterated names are
-// kept on purpose, and the tests use them too: `dopusk` judges the tolerance (Russian
+// kept on purpose, each explained here: `dopusk` judges the tolerance (Russian
 // "допуск"); `rxx2` and `rxx3` write the value with two and three digits;
 // `coler` is the current colour's value and `dig` its code; `sn` is the number
 // of bands; `n1` to `n6` the code on each band and `mn` the multiplier's;

@@ -32,8 +32,8 @@ constexpr std::array<Item, kItemCount> kItems{{
     {"grey", K::pictureBox, {16, 174, 40, 16}, 0x00808080, kNoColour, "", "8", "8-серый", F::none, A::left, 12},
     {"white", K::pictureBox, {16, 195, 40, 16}, 0x00FFFFFF, kNoColour, "", "9", "9-белый", F::none, A::left, 9},
     {"gold", K::pictureBox, {17, 216, 40, 16}, 0x00C0FFFF, kNoColour, "", "10", "10-золотой", F::none, A::left, 8},
-    // Silver's tag is empty on purpose: its code, 11, is fixed in the decoder, which never reads it; the
-    // window and recording-surface tests pin the empty tag.
+    // Silver's tag is empty on purpose: its code, 11, is fixed in the decoder, which never reads the tag, so
+    // the design gives it none.
     {"silver", K::pictureBox, {16, 237, 40, 16}, 0x00FFFFC0, kNoColour, "", "", "11-серебряный", F::none, A::left, 11},
     {"dig1", K::pictureBox, {137, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 17, "полоса 1", ""},
     {"dig2", K::pictureBox, {155, 100, 13, 46}, kUnpaintedBand, kNoColour, "", "", "", F::none, A::left, 18, "полоса 2", ""},
@@ -47,8 +47,8 @@ constexpr std::array<Item, kItemCount> kItems{{
     {"toler", K::textBox, {207, 48, 37, 19}, kGrey, kBlackText, "??", "", "", F::output, A::left, 13, "", "допуск"},
     {"ppr", K::label, {246, 48, 96, 21}, kGrey, kBlackText, kNoTemperatureCoefficient, "", "", F::output, A::left, 23, "", "температурный коэффициент сопротивления"},
     // "3 полосы" with a space is the design caption, meant to differ from start-up's "3полосы" (what users
-    // see: start-up replaces it before the window is shown) and the selector's "3-полосы"; the window and
-    // decoder tests pin each.
+    // see: start-up replaces it before the window is shown) and the selector's "3-полосы", so that the
+    // caption tells which of the three wrote it.
     {"stripbutton", K::button, {162, 213, 85, 22}, kGrey, kButtonText, "3 полосы", "", "", F::caption, A::centre, 7},
     {"Label0", K::label, {73, 45, 37, 21}, kGrey, kBlackText, "Rx=", "", "", F::output, A::centre, 16, "", "", "resxx"},
     {"Label1", K::label, {186, 46, 20, 21}, kGrey, kBlackText, "±", "", "", F::output, A::centre, 15, "", "", "toler"},
@@ -61,8 +61,8 @@ constexpr std::array<Item, kItemCount> kItems{{
 // clang-format on
 
 // The T of "ГОСT" in the title is a Latin T, not a Cyrillic one, on purpose:
-// the title is kept character for character as users know it, and the smoke
-// and package tests find the window by it.
+// the title is kept character for character as users know it, since window
+// rules and scripts find the window by its title.
 constexpr Window kWindow{"ResX", "Цветовая маркировка по ГОСT175-72 и 62IEC", 347, 262, kGrey};
 
 static_assert(kItems[index(Control::silver)].name == "silver");

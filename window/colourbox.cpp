@@ -3,12 +3,10 @@
 
 #include "window/colourbox.h"
 
-#include "window/picturebox.h"
+#include <QKeyEvent>
 
-ColourBox::ColourBox(QWidget *parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent); // the fill covers every pixel
-  setCursor(Qt::ArrowCursor);
-  setFocusPolicy(Qt::TabFocus);
-}
+bool ColourBox::hitButton(const QPoint & /*pos*/) const { return false; }
 
-void ColourBox::paintEvent(QPaintEvent * /*event*/) { PictureBox::paint(*this, palette().color(backgroundRole())); }
+void ColourBox::keyPressEvent(QKeyEvent *event) { event->ignore(); }
+
+void ColourBox::keyReleaseEvent(QKeyEvent *event) { event->ignore(); }

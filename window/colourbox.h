@@ -3,17 +3,20 @@
 
 #pragma once
 
-#include <QWidget>
+#include "window/picturebox.h"
 
-// A rectangle filled with the background colour of its palette that takes
-// the keyboard focus but answers no click or key: the box of the current
-// colour. Not a button, so assistive technology offers no action on it.
-class ColourBox : public QWidget {
+// The box of the current colour: a picture box that takes the keyboard focus
+// but answers no click or key, which go on to the window as from any plain
+// widget. Assistive technology sees a picture with no action (ResXWindow
+// gives it that interface), not a button.
+class ColourBox : public PictureBox {
   Q_OBJECT
 
 public:
-  explicit ColourBox(QWidget *parent);
+  using PictureBox::PictureBox;
 
 protected:
-  void paintEvent(QPaintEvent *event) override;
+  [[nodiscard]] bool hitButton(const QPoint &pos) const override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void keyReleaseEvent(QKeyEvent *event) override;
 };

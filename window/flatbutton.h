@@ -6,8 +6,9 @@
 #include <QPushButton>
 
 // A push button with a flat look: its face colour inside a one-pixel border
-// in the text colour, a little darker while pressed, a dotted frame when it
-// has the focus. Painted directly, so no style sheet has to be parsed.
+// in the text colour, a little darker while pressed, a dotted frame while the
+// keyboard gave it the focus. Painted directly, so no style sheet has to be
+// parsed.
 class FlatButton : public QPushButton {
   Q_OBJECT
 
@@ -16,4 +17,5 @@ public:
 
 protected:
   void paintEvent(QPaintEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
 };

@@ -3,22 +3,10 @@
 
 #include "window/picturebox.h"
 
-#include <QCommonStyle>
+#include "window/focusmark.h"
+
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-
-namespace {
-
-// The focus mark comes from Qt's common style: a one-pixel frame in black or
-// white, whichever stands out from the box's colour. Desktop styles such as
-// Fusion tint their mark so faintly that it vanishes on a black or red swatch.
-const QCommonStyle &focusStyle() {
-  static const QCommonStyle style;
-  return style;
-}
-
-} // namespace
 
 PictureBox::PictureBox(const QColor &back, QWidget *parent) : QAbstractButton(parent), back_(back) {
   setAttribute(Qt::WA_OpaquePaintEvent); // the fill covers every pixel
@@ -33,18 +21,18 @@ void PictureBox::setBackColor(const QColor &back) {
   }
 }
 
-void PictureBox::paint(QWidget &box, const QColor &back) {
-  QPainter painter(&box);
-  painter.fillRect(box.rect(), back);
-  QStyleOptionFocusRect focus;
-  focus.initFrom(&box);
-  focus.backgroundColor = back;
-  if (focus.state.testFlag(QStyle::State_HasFocus) && focus.state.testFlag(QStyle::State_KeyboardFocusChange)) {
-    focusStyle().drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &box);
+// The focus mark is a one-pixel frame just inside the edge, black on a light
+// fill and white on a dark one, so that it stands out from any colour: desktop
+// styles such as Fusion tint their mark so faintly that it vanishes on a black
+// or red swatch.
+void PictureBox::paintEvent(QPaintEvent * /*event*/) {
+  QPainter painter(this);
+  painter.fillRect(rect(), back_);
+  if (showsFocusMark(*this)) {
+    painter.setPen(back_.value() >= 128 ? QColor(Qt::black) : QColor(Qt::white));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2)); // a pen's rectangle is one pixel wider and taller
   }
 }
-
-void PictureBox::paintEvent(QPaintEvent * /*event*/) { paint(*this, back_); }
 
 // Return and Enter press the box at once (Space presses it on release, as on
 // any button); a held key presses it once, not again on each repeat.

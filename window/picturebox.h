@@ -11,7 +11,7 @@
 // by assistive technology's "Press" action. Being a button gives it the role,
 // the action and Space from Qt. It keeps the colour itself rather than in a
 // palette of its own: palettes are costly to resolve, and the window creates
-// eighteen boxes at start-up.
+// nineteen boxes at start-up.
 class PictureBox : public QAbstractButton {
   Q_OBJECT
 
@@ -21,11 +21,8 @@ public:
   [[nodiscard]] const QColor &backColor() const { return back_; }
   void setBackColor(const QColor &back);
 
-  // Fills a box with its colour, with a focus mark while it holds a
-  // focus that the keyboard gave it: mouse clicks alone leave the fill bare.
-  static void paint(QWidget &box, const QColor &back);
-
 protected:
+  // The fill, with a focus mark while the keyboard gave the box the focus.
   void paintEvent(QPaintEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
 

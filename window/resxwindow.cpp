@@ -64,15 +64,20 @@ QIcon icon() {
   return icon;
 }
 
-// A design colour; the desktop scheme's colours come from the application palette.
-QColor resolve(Colour colour) {
-  const QPalette palette = QApplication::palette();
+// The palette role of a colour of the desktop's scheme. Controls take such a
+// colour from the role, which they inherit through the window from the
+// application's palette, so they follow a scheme changed while the program runs.
+QPalette::ColorRole schemeRole(Colour colour) {
   switch (colour) {
-  case design::kButtonFace: return palette.color(QPalette::Button);
-  case design::kButtonText: return palette.color(QPalette::ButtonText);
-  case design::kWindowText: return palette.color(QPalette::WindowText);
-  default: return qtColour(colour);
+  case design::kButtonFace: return QPalette::Button;
+  case design::kButtonText: return QPalette::ButtonText;
+  default: return QPalette::WindowText;
   }
+}
+
+// A design colour, a scheme's taken from the palette.
+QColor resolve(const QPalette &palette, Colour colour) {
+  return design::isSystemColour(colour) ? palette.color(schemeRole(colour)) : qtColour(colour);
 }
 
 Qt::Alignment alignment(design::Align align) {
@@ -97,7 +102,7 @@ QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent
   QWidget *widget = nullptr;
   switch (item.kind) {
   case Kind::pictureBox:
-    widget = pressable ? static_cast<QWidget *>(new PictureBox(resolve(item.back), parent)) : new ColourBox(parent);
+    widget = pressable ? new PictureBox(qtColour(item.back), parent) : new ColourBox(qtColour(item.back), parent);
     break;
   case Kind::label: {
     auto *label = new QLabel(qt(item.text), parent);
@@ -123,16 +128,20 @@ QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent
   }
   widget->setObjectName(qt(item.name));
   widget->setGeometry(item.rect.left, item.rect.top, item.rect.width, item.rect.height);
-  if (qobject_cast<PictureBox *>(widget) == nullptr) { // a pressable picture box holds its colour itself
+  if (item.kind != Kind::pictureBox) { // a picture box holds its colour itself
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), resolve(item.back));
+    if (design::isSystemColour(item.back)) {
+      widget->setBackgroundRole(schemeRole(item.back));
+    } else {
+      palette.setColor(widget->backgroundRole(), qtColour(item.back));
+    }
     if (item.face != design::Face::none) {
       widget->setFont(designFont(item.face));
-      QColor ink = resolve(item.fore);
-      if (design::isSystemColour(item.fore) && !design::isSystemColour(item.back)) {
-        ink = legibleInk(ink, resolve(item.back));
+      if (design::isSystemColour(item.fore)) {
+        widget->setForegroundRole(schemeRole(item.fore)); // on a fixed background, see keepTextsLegible
+      } else {
+        palette.setColor(widget->foregroundRole(), qtColour(item.fore));
       }
-      palette.setColor(widget->foregroundRole(), ink);
     }
     widget->setPalette(palette);
   }
@@ -202,6 +211,7 @@ void ResXWindow::createControls() {
     }
   }
   control(Control::resxx)->setCursor(pointer(pointerimages::valueFieldArrow()));
+  keepTextsLegible();
 
   // Keyboard focus moves through the focusable controls in their design order.
   std::vector<std::pair<int, QWidget *>> focusable;
@@ -216,6 +226,28 @@ void ResXWindow::createControls() {
     QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
   }
   focusable.front().second->setFocus(); // the window opens with the focus on the first
+}
+
+void ResXWindow::keepTextsLegible() {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const design::Item &item = design::items()[i];
+    QWidget *widget = control(static_cast<Control>(i));
+    // No control exists yet while the constructor sets the window's palette.
+    if (widget == nullptr || !design::isSystemColour(item.fore) || design::isSystemColour(item.back)) {
+      continue;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(widget->foregroundRole(),
+                     legibleInk(this->palette().color(QPalette::Active, schemeRole(item.fore)), qtColour(item.back)));
+    widget->setPalette(palette);
+  }
+}
+
+void ResXWindow::changeEvent(QEvent *event) {
+  if (event->type() == QEvent::PaletteChange) { // the scheme's colours changed, which the window inherits
+    keepTextsLegible();
+  }
+  QWidget::changeEvent(event);
 }
 
 void ResXWindow::wireClicks() {
@@ -292,7 +324,7 @@ void ResXWindow::paintEvent(QPaintEvent * /*event*/) {
     }
     const QRect area(item.rect.left, item.rect.top, item.rect.width, item.rect.height);
     // The one-pixel outline as filled areas: exact at any screen density.
-    painter.fillRect(area, resolve(item.fore));
-    painter.fillRect(area.adjusted(1, 1, -1, -1), resolve(item.back));
+    painter.fillRect(area, resolve(palette(), item.fore));
+    painter.fillRect(area.adjusted(1, 1, -1, -1), resolve(palette(), item.back));
   }
 }

@@ -29,11 +29,15 @@ public:
   [[nodiscard]] const ControlSurface &surface() const { return widgets_; }
 
 protected:
+  void changeEvent(QEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
 
 private:
   void createControls();
   void wireClicks();
+  // Gives each text whose colour comes from the desktop's scheme, on a
+  // background that the design fixes, an ink that stays legible on it (legibleInk).
+  void keepTextsLegible();
   // The current colour and the output line, as a screen reader hears them after a press.
   [[nodiscard]] QString outputLine() const;
   // Tells assistive technology the outcome of a press.

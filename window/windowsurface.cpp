@@ -38,30 +38,24 @@ QString colourName(Colour colour) {
 
 } // namespace
 
+// Colours apply to picture boxes alone, and every picture box holds its colour itself.
 void WindowSurface::setBackColor(Control control, Colour colour) {
-  if (!applies(Operation::setBackColor, control, "WindowSurface::setBackColor")) {
+  auto *box = qobject_cast<PictureBox *>(widget(control));
+  if (!applies(Operation::setBackColor, control, "WindowSurface::setBackColor") || box == nullptr) {
     return;
   }
-  QWidget *target = widget(control);
-  if (auto *box = qobject_cast<PictureBox *>(target)) {
-    box->setBackColor(qtColour(colour));
-  } else { // the current colour's box, filled from its palette
-    QPalette palette = target->palette();
-    palette.setColor(target->backgroundRole(), qtColour(colour));
-    target->setPalette(palette);
-  }
+  box->setBackColor(qtColour(colour));
   if (!isSwatch(control)) {
-    target->setAccessibleName(qt(design::item(control).accessibleName) + QStringLiteral(", ") + colourName(colour));
+    box->setAccessibleName(qt(design::item(control).accessibleName) + QStringLiteral(", ") + colourName(colour));
   }
 }
 
 Colour WindowSurface::backColor(Control control) const {
-  const QWidget *target = widget(control);
-  const auto *box = qobject_cast<const PictureBox *>(target);
+  const auto *box = qobject_cast<const PictureBox *>(widget(control));
   if (applies(Operation::backColor, control, "WindowSurface::backColor") && box != nullptr) {
     return colourValue(box->backColor());
   }
-  return colourValue(target->palette().color(target->backgroundRole()));
+  return design::item(control).back; // a control that takes no colour keeps its design's
 }
 
 // Tags never change, so they are read from the design rather than kept on the widgets.

@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <tuple>
 
 using enum Control;
 
@@ -322,6 +323,24 @@ TEST(WindowKeyboard, TabAndShiftTabCycleInTheDesignOrderPastHiddenBands) {
   }
 }
 
+TEST(WindowKeyboard, TheButtonShowsItsFocusFrameAfterTabNotAfterAClick) {
+  Shown shown;
+  QWidget *button = shown.window.control(stripbutton);
+  const auto tabToTheButton = [&] { // from green, 7 of the 19 stops of the tab order
+    for (int i = 0; i < 7; ++i) {
+      shown.key(Qt::Key_Tab);
+    }
+    ASSERT_TRUE(button->hasFocus());
+  };
+  tabToTheButton();
+  shown.click(stripbutton);
+  const QImage clicked = button->grab().toImage();
+  shown.window.control(green)->setFocus();
+  EXPECT_EQ(button->grab().toImage(), clicked);
+  tabToTheButton();
+  EXPECT_NE(button->grab().toImage(), clicked);
+}
+
 TEST(WindowKeyboard, DecodesWithTabShiftTabSpaceAndReturnAlone) {
   Shown shown;
   // T Tab, B Shift+Tab, _ Space, R Return, E Enter; from green, 0 of the 19 stops of the tab order, to yellow 3 and
@@ -348,4 +367,23 @@ TEST(WindowDesign, TheButtonCaptionStaysLegibleInAnyColourScheme) {
     QApplication::setPalette(standard);
     EXPECT_EQ(window.control(stripbutton)->palette().color(QPalette::ButtonText), ink) << scheme.name().toStdString();
   }
+}
+
+TEST(WindowDesign, FollowsTheColourSchemeWhileRunning) {
+  Shown shown;
+  QWidget *label = shown.window.control(curcol);
+  const QPalette standard = QApplication::palette();
+  // A dark scheme, whose white button text gives way to black on the button's face; then a light one.
+  for (const auto &[button, text, ink] : {std::tuple<QColor, QColor, QColor>{QColor(53, 53, 53), Qt::white, Qt::black},
+                                          {QColor(239, 239, 239), Qt::darkBlue, Qt::darkBlue}}) {
+    QPalette scheme(button);
+    scheme.setColor(QPalette::ButtonText, text);
+    QApplication::setPalette(scheme);
+    QCoreApplication::processEvents(); // the widgets take the change as an event
+    EXPECT_EQ(shown.pixel(label->geometry().topLeft() + QPoint(1, 1)), button);
+    EXPECT_EQ(label->palette().color(label->foregroundRole()), text);
+    EXPECT_EQ(shown.window.control(stripbutton)->palette().color(QPalette::ButtonText), ink);
+  }
+  QApplication::setPalette(standard);
+  QCoreApplication::processEvents();
 }
