@@ -26,7 +26,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QStringList>
 #include <QStyle>
 #include <QtMath>
 
@@ -266,17 +265,12 @@ void ResXWindow::wireClicks() {
 }
 
 QString ResXWindow::outputLine() const {
-  // The current colour, then each text box after the label that names it.
-  QStringList parts{qobject_cast<QLabel *>(control(Control::curcol))->text()};
-  for (const design::Item &item : design::items()) {
-    if (!item.buddy.empty()) {
-      parts << qt(item.text) + u' ' + findChild<QLineEdit *>(qt(item.buddy))->text();
-    }
-  }
-  if (control(Control::ppr)->isVisible()) {
-    parts << qobject_cast<QLabel *>(control(Control::ppr))->text();
-  }
-  return parts.join(QStringLiteral(", "));
+  const auto textOf = [this](Control shown) {
+    const QWidget *widget = control(shown);
+    const auto *edit = qobject_cast<const QLineEdit *>(widget);
+    return (edit != nullptr ? edit->text() : qobject_cast<const QLabel *>(widget)->text()).toStdString();
+  };
+  return qt(design::outputLine(textOf, control(Control::ppr)->isVisible()));
 }
 
 void ResXWindow::announce(QWidget *pressed) {

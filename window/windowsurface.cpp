@@ -25,17 +25,6 @@ bool applies(Operation operation, Control control, [[maybe_unused]] const char *
   return applies;
 }
 
-// A band or the current colour's box is named with the colour it shows, as
-// the swatch of that colour is named, so that a screen reader can say it.
-QString colourName(Colour colour) {
-  for (std::size_t i = 0; i < kSwatchCount; ++i) {
-    if (design::items()[i].back == colour) {
-      return qt(design::items()[i].hover);
-    }
-  }
-  return QStringLiteral("не окрашена"); // the unpainted band
-}
-
 } // namespace
 
 // Colours apply to picture boxes alone, and every picture box holds its colour itself.
@@ -45,8 +34,8 @@ void WindowSurface::setBackColor(Control control, Colour colour) {
     return;
   }
   box->setBackColor(qtColour(colour));
-  if (!isSwatch(control)) {
-    box->setAccessibleName(qt(design::item(control).accessibleName) + QStringLiteral(", ") + colourName(colour));
+  if (!isSwatch(control)) { // named with the colour it shows, so that a screen reader can say it
+    box->setAccessibleName(qt(design::boxName(control, colour)));
   }
 }
 
