@@ -5,8 +5,10 @@
 
 #include "decoder/resx.h"
 #include "surface/design.h"
+#include "surface/pointerart.h"
 #include "surface/recordingsurface.h"
 #include "web/csscolour.h"
+#include "web/imageurl.h"
 
 #include <algorithm>
 #include <vector>
@@ -97,12 +99,21 @@ std::string element(const Item &item, const RecordingSurface::State *state) {
     }
     return "<div " + id + face + attributes + ">" + text + "</div>";
   case Kind::textBox:
+    if (control == Control::resxx) { // the value field's fixed pointer
+      attributes += " style=\"cursor:" + escaped(cursorCss(pointerart::valueFieldArrow())) + "\"";
+    }
     return "<input type=\"text\" " + id + face + " value=\"" + text + "\" autocomplete=\"off\" spellcheck=\"false\"" +
            attributes + ">";
   case Kind::button: return "<button type=\"button\" " + id + face + attributes + ">" + text + "</button>";
   case Kind::rectangle: return "<div " + id + " class=\"rect\" aria-hidden=\"true\"></div>";
   }
   return {};
+}
+
+// The window's icon at its size, as a link in the page's head.
+std::string iconLink(const pointerart::Image &icon) {
+  const std::string size = std::to_string(icon.size);
+  return "<link rel=\"icon\" sizes=\"" + size + "x" + size + "\" href=\"" + imageUrl(icon) + "\">\n";
 }
 
 } // namespace
@@ -128,11 +139,17 @@ std::string pageMarkup(std::string_view script) {
     style += rule(*item, state != nullptr ? state->back : item->back);
     controls += element(*item, state);
   }
+  // The window's pointer, which start-up sets to black's.
+  const std::string cursor =
+      started.windowCursor()
+          ? " style=\"cursor:" + escaped(cursorCss(pointerart::swatchArrow(*started.windowCursor()))) + "\""
+          : "";
   return "<!doctype html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-         escaped(window.title) + "</title>\n<style>" + style + "</style>\n</head>\n<body>\n" +
+         escaped(window.title) + "</title>\n" + iconLink(pointerart::smallWindowIcon()) +
+         iconLink(pointerart::windowIcon()) + "<style>" + style + "</style>\n</head>\n<body>\n" +
          "<noscript><p>Для работы этой страницы нужен JavaScript.</p></noscript>\n<div id=\"" +
-         std::string(window.name) + "\">" + controls +
+         std::string(window.name) + "\"" + cursor + ">" + controls +
          "</div>\n<div id=\"announcement\" class=\"announcement\" aria-live=\"polite\"></div>\n" + std::string(script) +
          "\n</body>\n</html>\n";
 }

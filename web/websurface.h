@@ -21,8 +21,12 @@ public:
 
   [[nodiscard]] emscripten::val element(Control control) const { return elements_[index(control)]; }
   // The pointer that a swatch carries, as a CSS cursor; made when first asked
-  // for, since at start-up the page needs only black's.
+  // for, since the page's markup carries black's, which start-up shows.
   [[nodiscard]] const std::string &swatchCursor(Control swatch) const;
+
+  // While off, calls change only what the surface keeps, not the page: the
+  // page's markup already shows what start-up sets.
+  void setPageWrites(bool on) { pageWrites_ = on; }
 
   void setBackColor(Control control, Colour colour) override;
   [[nodiscard]] Colour backColor(Control control) const override;
@@ -39,4 +43,5 @@ private:
   // only as text.
   std::array<Colour, kControlCount> back_{};
   mutable std::array<std::optional<std::string>, kSwatchCount> cursors_;
+  bool pageWrites_ = true;
 };
