@@ -19,12 +19,18 @@ val byId(std::string_view id) { return val::global("document").call<val>("getEle
 
 } // namespace
 
-WebSurface::WebSurface() : window_(byId(design::window().name)) {
-  elements_.reserve(kControlCount);
+WebSurface::WebSurface() : window_(byId(design::window().name)), elements_(kControlCount, val::undefined()) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    elements_.push_back(byId(design::items()[i].name));
     back_[i] = design::items()[i].back;
   }
+}
+
+val WebSurface::element(Control control) const {
+  val &element = elements_[index(control)];
+  if (element.isUndefined()) {
+    element = byId(design::item(control).name);
+  }
+  return element;
 }
 
 const std::string &WebSurface::swatchCursor(Control swatch) const {
