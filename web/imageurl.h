@@ -9,8 +9,7 @@ namespace pointerart {
 struct Image;
 }
 
-// The image as a PNG data URL, drawn by the browser's canvas: lossless, and
-// the page loads nothing to show it.
+// The image as a PNG data URL: lossless, and the page loads nothing to show it.
 std::string imageUrl(const pointerart::Image &image);
 // The image as a CSS cursor, its hot spot at the image centre.
 std::string cursorCss(const pointerart::Image &image);

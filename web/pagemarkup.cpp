@@ -5,8 +5,10 @@
 
 #include "decoder/resx.h"
 #include "surface/design.h"
+#include "surface/pointerart.h"
 #include "surface/recordingsurface.h"
 #include "web/csscolour.h"
+#include "web/imageurl.h"
 
 #include <algorithm>
 #include <vector>
@@ -105,12 +107,21 @@ std::string element(const Item &item, const Shown &shown) {
     }
     return "<div " + id + face + attributes + ">" + text + "</div>";
   case Kind::textBox:
+    if (design::control(item.name) == Control::resxx) { // the value field's fixed pointer
+      attributes += R"( style="cursor:)" + escaped(cursorCss(pointerart::valueFieldArrow())) + '"';
+    }
     return R"(<input type="text" )" + id + face + R"( value=")" + text + R"(" autocomplete="off" spellcheck="false")" +
            attributes + ">";
   case Kind::button: return R"(<button type="button" )" + id + face + attributes + ">" + text + "</button>";
   case Kind::rectangle: return "<div " + id + R"( class="rect" aria-hidden="true"></div>)";
   }
   return {};
+}
+
+// The window's icon at its size, as a link in the page's head.
+std::string iconLink(const pointerart::Image &icon) {
+  const std::string size = std::to_string(icon.size);
+  return "<link rel=\"icon\" sizes=\"" + size + "x" + size + "\" href=\"" + imageUrl(icon) + "\">\n";
 }
 
 } // namespace
@@ -139,15 +150,22 @@ std::string pageMarkup(std::string_view script) {
     style += rule(*item, shown.back);
     controls += element(*item, shown);
   }
+  // The window's pointer, which start-up sets to black's.
+  const std::string cursor =
+      started.windowCursor()
+          ? R"( style="cursor:)" + escaped(cursorCss(pointerart::swatchArrow(*started.windowCursor()))) + '"'
+          : "";
+  // Busy until the page's WebAssembly has wired the controls.
   return R"(<!doctype html>
 <html lang="ru">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>)" +
-         escaped(window.title) + "</title>\n<style>" + style + "</style>\n</head>\n<body>\n" +
+         escaped(window.title) + "</title>\n" + iconLink(pointerart::smallWindowIcon()) +
+         iconLink(pointerart::windowIcon()) + "<style>" + style + "</style>\n</head>\n<body>\n" +
          "<noscript><p>Для работы этой страницы нужен JavaScript.</p></noscript>\n<div id=\"" +
-         std::string(window.name) + "\">" + controls +
+         std::string(window.name) + "\"" + cursor + R"( aria-busy="true">)" + controls +
          R"(</div>
 <div id="announcement" class="announcement" aria-live="polite"></div>
 )" + std::string(script) +

@@ -19,12 +19,18 @@ val byId(std::string_view id) { return val::global("document").call<val>("getEle
 
 } // namespace
 
-WebSurface::WebSurface() : window_(byId(design::window().name)) {
-  elements_.reserve(kControlCount);
+WebSurface::WebSurface() : window_(byId(design::window().name)), elements_(kControlCount, val::undefined()) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    elements_.push_back(byId(design::items()[i].name));
     back_[i] = design::items()[i].back;
   }
+}
+
+val WebSurface::element(Control control) const {
+  val &element = elements_[index(control)];
+  if (element.isUndefined()) {
+    element = byId(design::item(control).name);
+  }
+  return element;
 }
 
 const std::string &WebSurface::swatchCursor(Control swatch) const {
@@ -40,6 +46,9 @@ void WebSurface::setBackColor(Control control, Colour colour) {
     return;
   }
   back_[index(control)] = colour;
+  if (!pageWrites_) {
+    return;
+  }
   element(control)["style"].set("backgroundColor", cssColour(colour));
   if (!isSwatch(control)) {
     element(control).call<void>("setAttribute", std::string("aria-label"), design::boxName(control, colour));
@@ -51,21 +60,25 @@ Colour WebSurface::backColor(Control control) const { return back_[index(control
 std::string WebSurface::tag(Control control) const { return std::string(design::item(control).tag); }
 
 void WebSurface::setCaption(Control control, std::string_view caption) {
-  if (design::applies(Operation::setCaption, control)) {
+  if (pageWrites_ && design::applies(Operation::setCaption, control)) {
     element(control).set("textContent", std::string(caption));
   }
 }
 
 void WebSurface::setText(Control control, std::string_view text) {
-  if (design::applies(Operation::setText, control)) {
+  if (pageWrites_ && design::applies(Operation::setText, control)) {
     element(control).set("value", std::string(text));
   }
 }
 
-void WebSurface::setVisible(Control control, bool visible) { element(control).set("hidden", !visible); }
+void WebSurface::setVisible(Control control, bool visible) {
+  if (pageWrites_) {
+    element(control).set("hidden", !visible);
+  }
+}
 
 void WebSurface::setWindowCursor(Control swatch) {
-  if (design::applies(Operation::setWindowCursor, swatch)) {
+  if (pageWrites_ && design::applies(Operation::setWindowCursor, swatch)) {
     window_["style"].set("cursor", swatchCursor(swatch));
   }
 }

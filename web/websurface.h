@@ -19,10 +19,16 @@ class WebSurface final : public ControlSurface {
 public:
   WebSurface();
 
-  [[nodiscard]] emscripten::val element(Control control) const { return elements_[index(control)]; }
+  // The control's element, looked up when first asked for: a click needs
+  // only a few, and start-up none.
+  [[nodiscard]] emscripten::val element(Control control) const;
   // The pointer that a swatch carries, as a CSS cursor; made when first asked
-  // for, since at start-up the page needs only black's.
+  // for, since the page's markup carries black's, which start-up shows.
   [[nodiscard]] const std::string &swatchCursor(Control swatch) const;
+
+  // While off, calls change only what the surface keeps, not the page: the
+  // page's markup already shows what start-up sets.
+  void setPageWrites(bool on) { pageWrites_ = on; }
 
   void setBackColor(Control control, Colour colour) override;
   [[nodiscard]] Colour backColor(Control control) const override;
@@ -34,9 +40,10 @@ public:
 
 private:
   emscripten::val window_;
-  std::vector<emscripten::val> elements_;
+  mutable std::vector<emscripten::val> elements_; // undefined until looked up
   // A colour is kept as well as painted: the element's style gives it back
   // only as text.
   std::array<Colour, kControlCount> back_{};
   mutable std::array<std::optional<std::string>, kSwatchCount> cursors_;
+  bool pageWrites_ = true;
 };

@@ -4,8 +4,6 @@
 #include "web/webwindow.h"
 
 #include "surface/design.h"
-#include "surface/pointerart.h"
-#include "web/imageurl.h"
 
 #include <emscripten/html5.h>
 #include <emscripten/val.h>
@@ -14,25 +12,16 @@
 
 using emscripten::val;
 
-namespace {
-
-void addIcon(const pointerart::Image &image) {
-  val document = val::global("document");
-  val link = document.call<val>("createElement", std::string("link"));
-  link.set("rel", std::string("icon"));
-  const std::string size = std::to_string(image.size);
-  link.call<void>("setAttribute", std::string("sizes"), size + "x" + size);
-  link.set("href", imageUrl(image));
-  document["head"].call<void>("appendChild", link);
-}
-
-} // namespace
-
 WebWindow::WebWindow()
     : announcement_(val::global("document").call<val>("getElementById", std::string("announcement"))) {}
 
 void WebWindow::open() {
+  // The page's markup already shows start-up's outcome, written from the same
+  // start-up (pageMarkup), with the pointers and icon: start-up sets the
+  // decoder's state alone.
+  surface_.setPageWrites(false);
   resx_.Form_Load();
+  surface_.setPageWrites(true);
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto control = static_cast<Control>(i);
     if (ResX::clickHandler(control) != nullptr) {
@@ -46,9 +35,10 @@ void WebWindow::open() {
                                     });
     }
   }
-  surface_.element(Control::resxx)["style"].set("cursor", cursorCss(pointerart::valueFieldArrow()));
-  addIcon(pointerart::smallWindowIcon());
-  addIcon(pointerart::windowIcon());
+  // Wired: the window is no longer busy for assistive technology.
+  val::global("document")
+      .call<val>("getElementById", std::string(design::window().name))
+      .call<void>("removeAttribute", std::string("aria-busy"));
 }
 
 // Runs the control's handler, then tells assistive technology the outcome

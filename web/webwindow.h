@@ -16,8 +16,7 @@ class WebWindow {
 public:
   WebWindow();
 
-  // Runs the decoder's start-up, then wires the controls and gives the page
-  // the window's icon.
+  // Runs the decoder's start-up, then wires the controls.
   void open();
 
 private:

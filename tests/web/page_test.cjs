@@ -36,7 +36,7 @@ async function open(options = {}) {
   const page = await (await (await browser).newContext(options)).newPage();
   page.on('pageerror', (error) => assert.fail(error));
   await page.goto(require('node:url').pathToFileURL(process.env.RESX_PAGE).href);
-  await page.waitForFunction(() => document.getElementById('resxx').style.cursor !== ''); // wired
+  await page.waitForFunction(() => !ResX.hasAttribute('aria-busy')); // wired
   return page;
 }
 
