@@ -121,7 +121,7 @@ std::string element(const Item &item, const Shown &shown) {
 // The window's icon at its size, as a link in the page's head.
 std::string iconLink(const pointerart::Image &icon) {
   const std::string size = std::to_string(icon.size);
-  return "<link rel=\"icon\" sizes=\"" + size + "x" + size + "\" href=\"" + imageUrl(icon) + "\">\n";
+  return R"(<link rel="icon" sizes=")" + size + "x" + size + R"(" href=")" + imageUrl(icon) + "\">\n";
 }
 
 } // namespace
