@@ -20,6 +20,7 @@ QString accessible(const ResXWindow &window, Control control, QAccessible::Text 
   return face != nullptr ? face->text(what) : QStringLiteral("<no interface>");
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // else an announcement, which only a live bridge receives
 // The text of the notification that the window shows, as a screen reader finds it.
 QString shownNotice(ResXWindow &window) {
   QAccessibleInterface *face = QAccessible::queryAccessibleInterface(&window);
@@ -30,6 +31,7 @@ QString shownNotice(ResXWindow &window) {
   }
   return QStringLiteral("<none shown>");
 }
+#endif
 
 } // namespace
 
