@@ -21,7 +21,7 @@ need = @for tool in $(2); do command -v $$tool >/dev/null 2>&1 || \
 RUN_TOOLS = cmake c++
 TEST_TOOLS = Xvfb xdotool xauth help2man dpkg-buildflags dpkg-shlibdeps
 
-.PHONY: all configure build run suite test fuzz bench package screenshot web web-suite clean
+.PHONY: all configure build run suite test fuzz bench package screenshot web browser-packages web-suite web-bench clean
 
 all: build
 
@@ -76,15 +76,23 @@ web:
 	cmake --preset web
 	cmake --build --preset web --target resx_page -j $(JOBS)
 
-# The web page's suites: the toolkit-free suites compiled to WebAssembly under
-# Node.js, and the browser tests in headless Chromium with the npm packages
-# that scripts/test --web installs into build/web/browser.
-web-suite: web
+# What the browser drives: Chromium, and the npm packages that scripts/test
+# --web installs into build/web/browser.
+browser-packages:
 	$(call need,web-test,chromium,test --web)
 	@test -d build/web/browser/node_modules || \
 	  { echo "make: build/web/browser/node_modules is missing; scripts/test --web installs it" >&2; exit 1; }
+
+# The web page's suites: the toolkit-free suites compiled to WebAssembly under
+# Node.js, and the browser tests in headless Chromium with the npm packages
+# that scripts/test --web installs into build/web/browser.
+web-suite: web browser-packages
 	cmake --build --preset web -j $(JOBS)
 	ctest --preset web -j $(JOBS)
+
+# The web page's first-click benchmark in headless Chromium; never part of a suite.
+web-bench: web browser-packages
+	cmake --build --preset web --target run_benchmarks -j 1
 
 # The window after a short decoding, rendered offscreen for the README.
 screenshot: build
