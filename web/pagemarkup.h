@@ -10,7 +10,8 @@
 // `ResX` and every control on it as an element whose id is the control's
 // name, at its design place, in its design colours and faces, and in the state
 // that start-up leaves it in, with the window's pointers and icon, so the page
-// shows at once and its WebAssembly has only to wire it. Elements follow the keyboard's order, the resistor's
+// shows at once and its WebAssembly has only to wire it (the window is busy,
+// aria-busy, until then). Elements follow the keyboard's order, the resistor's
 // rectangles first, which lie under the bands. `script` stands where the
 // page's script goes.
 std::string pageMarkup(std::string_view script);
