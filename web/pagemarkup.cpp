@@ -150,10 +150,18 @@ std::string pageMarkup(std::string_view script) {
     style += rule(*item, shown.back);
     controls += element(*item, shown);
   }
-  // The window's pointer, which start-up sets to black's.
+  // Every swatch's pointer as a custom property named after the swatch, so
+  // that a pick only names it (WebSurface::setWindowCursor); the window's
+  // pointer is the one that start-up sets, black's.
+  style += ":root{";
+  for (std::size_t i = 0; i < kSwatchCount; ++i) {
+    const auto swatch = static_cast<Control>(i);
+    style += "--" + std::string(design::item(swatch).name) + ":" + cursorCss(pointerart::swatchArrow(swatch)) + ";";
+  }
+  style += "}";
   const std::string cursor =
       started.windowCursor()
-          ? R"( style="cursor:)" + escaped(cursorCss(pointerart::swatchArrow(*started.windowCursor()))) + '"'
+          ? R"( style="cursor:var(--)" + std::string(design::item(*started.windowCursor()).name) + ")\""
           : "";
   // Busy until the page's WebAssembly has wired the controls.
   return R"(<!doctype html>

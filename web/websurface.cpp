@@ -4,9 +4,7 @@
 #include "web/websurface.h"
 
 #include "surface/design.h"
-#include "surface/pointerart.h"
 #include "web/csscolour.h"
-#include "web/imageurl.h"
 
 #include <string>
 
@@ -31,14 +29,6 @@ val WebSurface::element(Control control) const {
     element = byId(design::item(control).name);
   }
   return element;
-}
-
-const std::string &WebSurface::swatchCursor(Control swatch) const {
-  std::optional<std::string> &cursor = cursors_.at(index(swatch));
-  if (!cursor) {
-    cursor = cursorCss(pointerart::swatchArrow(swatch));
-  }
-  return *cursor;
 }
 
 void WebSurface::setBackColor(Control control, Colour colour) {
@@ -79,6 +69,7 @@ void WebSurface::setVisible(Control control, bool visible) {
 
 void WebSurface::setWindowCursor(Control swatch) {
   if (pageWrites_ && design::applies(Operation::setWindowCursor, swatch)) {
-    window_["style"].set("cursor", swatchCursor(swatch));
+    // The page's style sheet holds each swatch's pointer under its name.
+    window_["style"].set("cursor", "var(--" + std::string(design::item(swatch).name) + ")");
   }
 }

@@ -8,7 +8,6 @@
 #include <emscripten/val.h>
 
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +21,6 @@ public:
   // The control's element, looked up when first asked for: a click needs
   // only a few, and start-up none.
   [[nodiscard]] emscripten::val element(Control control) const;
-  // The pointer that a swatch carries, as a CSS cursor; made when first asked
-  // for, since the page's markup carries black's, which start-up shows.
-  [[nodiscard]] const std::string &swatchCursor(Control swatch) const;
 
   // While off, calls change only what the surface keeps, not the page: the
   // page's markup already shows what start-up sets.
@@ -44,6 +40,5 @@ private:
   // A colour is kept as well as painted: the element's style gives it back
   // only as text.
   std::array<Colour, kControlCount> back_{};
-  mutable std::array<std::optional<std::string>, kSwatchCount> cursors_;
   bool pageWrites_ = true;
 };
