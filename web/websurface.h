@@ -21,6 +21,8 @@ public:
   // The control's element, looked up when first asked for: a click needs
   // only a few, and start-up none.
   [[nodiscard]] emscripten::val element(Control control) const;
+  // The window's element, `ResX`.
+  [[nodiscard]] emscripten::val window() const { return window_; }
 
   // While off, calls change only what the surface keeps, not the page: the
   // page's markup already shows what start-up sets.

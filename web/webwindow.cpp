@@ -36,9 +36,7 @@ void WebWindow::open() {
     }
   }
   // Wired: the window is no longer busy for assistive technology.
-  val::global("document")
-      .call<val>("getElementById", std::string(design::window().name))
-      .call<void>("removeAttribute", std::string("aria-busy"));
+  surface_.window().call<void>("removeAttribute", std::string("aria-busy"));
 }
 
 // Runs the control's handler, then tells assistive technology the outcome
