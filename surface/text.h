@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 ResX developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "surface/catalogue.h"
+#include "surface/language.h"
+
+#include <cstddef>
+#include <limits>
+#include <string_view>
+
+// A text that a user sees, written in the code in the source language and
+// found in the catalogue (po/resx.pot) while compiling: a text that the
+// template lacks does not compile, the compiler naming
+// Text::sourceTextMissingFromPoResxPot and the text. Implicit on purpose, so
+// that constant tables read as the plain Russian literals they hold.
+class Text {
+public:
+  consteval Text(const char *source) : Text(std::string_view(), source) {}
+  // A text with a context (msgctxt), for a source text that means more than one thing.
+  consteval Text(std::string_view context, std::string_view source) : source_(source) {
+    if (context.empty() && source.empty()) {
+      return; // the empty text, the same in every language
+    }
+    for (std::size_t i = 0; i < catalogue::kContexts.size(); ++i) {
+      if (catalogue::kContexts[i] == context && catalogue::kTexts[0][i] == source) {
+        index_ = i;
+        return;
+      }
+    }
+    sourceTextMissingFromPoResxPot();
+  }
+  // A text shown alike in every language and kept out of the catalogue: a
+  // placeholder such as "???" or a symbol such as "±".
+  static consteval Text fixed(std::string_view text) {
+    Text fixed("");
+    fixed.source_ = text;
+    for (const std::string_view source : catalogue::kTexts[0]) {
+      if (source == text) {
+        fixedTextIsInPoResxPot();
+      }
+    }
+    return fixed;
+  }
+
+  // The text in `language`: its translation, or the fixed text.
+  [[nodiscard]] constexpr std::string_view in(Language language) const {
+    return index_ == kFixed ? source_ : catalogue::kTexts[language.index()][index_];
+  }
+  // As written in the code: in the source language, or the fixed text.
+  [[nodiscard]] constexpr std::string_view source() const { return source_; }
+
+  friend constexpr bool operator==(const Text &, const Text &) = default;
+
+private:
+  static constexpr std::size_t kFixed = std::numeric_limits<std::size_t>::max();
+
+  // Never defined and not constexpr: a constructor that calls one fails to
+  // compile, and the compiler's message names it.
+  static void sourceTextMissingFromPoResxPot();
+  static void fixedTextIsInPoResxPot();
+
+  std::string_view source_;
+  std::size_t index_ = kFixed;
+};
