@@ -247,9 +247,9 @@ std::string metainfo(const Catalogue &catalogue, const std::string &file, const 
   std::string out;
   for (std::size_t at = 0; at < all.size(); ++at) {
     const std::string &line = all[at];
-    const std::size_t start = line.find("<_");
-    const std::string indent = line.substr(0, line.find_first_not_of(" \t"));
-    if (start == std::string::npos) {
+    const std::size_t start = line.find_first_not_of(" \t");
+    const std::string indent = line.substr(0, start);
+    if (start == std::string::npos || line.compare(start, 2, "<_") != 0) {
       out += line + '\n';
     } else if (line.substr(start) == "<_languages/>") {
       out += indent + "<languages>\n";
