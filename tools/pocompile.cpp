@@ -156,17 +156,18 @@ std::string header(const Catalogue &catalogue) {
   for (const PoFile::Entry &entry : catalogue.source.entries()) {
     contexts.push_back(entry.context);
   }
-  std::string out = "// Written by resx_pocompile from po/LINGUAS, po/resx.pot and the PO files: edit those, not this.\n"
-                    "#pragma once\n\n#include <array>\n#include <string_view>\n\nnamespace catalogue {\n\n"
-                    "// The languages: the source language first, then po/LINGUAS's order.\n"
-                    "inline constexpr std::array<std::string_view, " +
-                    std::to_string(catalogue.codes.size()) + "> kLanguages{\n" + list(catalogue.codes, "    ") +
-                    "};\n\n// The context (msgctxt) of each text of po/resx.pot, in its order; empty for none.\n"
-                    "inline constexpr std::array<std::string_view, " +
-                    std::to_string(count) + "> kContexts{\n" + list(contexts, "    ") +
-                    "};\n\n// Each language's texts, indexed as kContexts; the source language's are the template's.\n"
-                    "inline constexpr std::array<std::array<std::string_view, " +
-                    std::to_string(count) + ">, " + std::to_string(catalogue.codes.size()) + "> kTexts{{\n";
+  std::string out =
+      "// Written by resx_pocompile from po/LINGUAS, po/resx.pot and the PO files: edit those, not this.\n"
+      "#pragma once\n\n#include <array>\n#include <string_view>\n\nnamespace catalogue {\n\n"
+      "// The languages: the source language first, then po/LINGUAS's order.\n"
+      "inline constexpr std::array<std::string_view, " +
+      std::to_string(catalogue.codes.size()) + "> kLanguages{\n" + list(catalogue.codes, "    ") +
+      "};\n\n// The context (msgctxt) of each text of po/resx.pot, in its order; empty for none.\n"
+      "inline constexpr std::array<std::string_view, " +
+      std::to_string(count) + "> kContexts{\n" + list(contexts, "    ") +
+      "};\n\n// Each language's texts, indexed as kContexts; the source language's are the template's.\n"
+      "inline constexpr std::array<std::array<std::string_view, " +
+      std::to_string(count) + ">, " + std::to_string(catalogue.codes.size()) + "> kTexts{{\n";
   for (std::size_t language = 0; language < catalogue.codes.size(); ++language) {
     out += "    {{ // " + catalogue.codes[language] + "\n" + list(catalogue.texts[language], "        ") + "    }},\n";
   }
@@ -193,7 +194,8 @@ std::string desktopEntry(const Catalogue &catalogue, const std::string &file, co
         value += c == '\\' ? "\\\\" : c == '\n' ? "\\n" : std::string(1, c);
       }
       const bool untranslated = language == catalogue.packageOrder().front();
-      out += key + (untranslated ? "" : "[" + catalogue.codes[language] + "]") + '=' + value + '\n';
+      out.append(key).append(untranslated ? "" : "[" + catalogue.codes[language] + "]");
+      out.append("=").append(value).append("\n");
     }
   }
   return out;
@@ -207,8 +209,8 @@ std::string xmlEscaped(std::string_view text) {
   return out;
 }
 
-constexpr std::array<std::pair<std::string_view, char>, 5> kEntities{{
-    {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}}};
+constexpr std::array<std::pair<std::string_view, char>, 5> kEntities{
+    {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}}};
 
 // An element's text as a source text: entities replaced, white space collapsed.
 std::string sourceText(std::string_view xml) {
@@ -254,7 +256,7 @@ std::string metainfo(const Catalogue &catalogue, const std::string &file, const 
     } else if (line.substr(start) == "<_languages/>") {
       out += indent + "<languages>\n";
       for (const std::string &code : catalogue.codes) {
-        out += indent + "  <lang>" + code + "</lang>\n";
+        out.append(indent).append("  <lang>").append(code).append("</lang>\n");
       }
       out += indent + "</languages>\n";
     } else {
@@ -273,8 +275,9 @@ std::string metainfo(const Catalogue &catalogue, const std::string &file, const 
       const std::size_t id = catalogue.find(file, number, sourceText(element.substr(0, end)));
       for (const std::size_t language : catalogue.packageOrder()) {
         const bool untranslated = language == catalogue.packageOrder().front();
-        out += indent + '<' + tag + (untranslated ? "" : " xml:lang=\"" + catalogue.codes[language] + '"') + '>' +
-               xmlEscaped(catalogue.texts[language][id]) + "</" + tag + ">\n";
+        out.append(indent).append("<").append(tag);
+        out.append(untranslated ? "" : " xml:lang=\"" + catalogue.codes[language] + '"');
+        out.append(">").append(xmlEscaped(catalogue.texts[language][id])).append("</").append(tag).append(">\n");
       }
     }
   }
