@@ -13,18 +13,21 @@
 // A text that a user sees, written in the code in the source language and
 // found in the catalogue (po/resx.pot) while compiling: a text that the
 // template lacks does not compile, the compiler naming
-// Text::sourceTextMissingFromPoResxPot and the text. Implicit on purpose, so
-// that constant tables read as the plain Russian literals they hold.
+// Text::sourceTextMissingFromPoResxPot where the text is written.
 class Text {
 public:
-  consteval Text(const char *source) : Text(std::string_view(), source) {}
+  // The empty text, as "" is.
+  constexpr Text() = default;
+  // Implicit on purpose, so that constant tables read as the plain Russian
+  // literals they hold: {"black", ..., "0-черный", ...}.
+  consteval Text(const char *source) : Text("", source) {}
   // A text with a context (msgctxt), for a source text that means more than one thing.
-  consteval Text(std::string_view context, std::string_view source) : source_(source) {
-    if (context.empty() && source.empty()) {
+  consteval Text(const char *context, const char *source) : source_(source) {
+    if (*context == '\0' && source_.empty()) {
       return; // the empty text, the same in every language
     }
     for (std::size_t i = 0; i < catalogue::kContexts.size(); ++i) {
-      if (catalogue::kContexts[i] == context && catalogue::kTexts[0][i] == source) {
+      if (catalogue::kContexts[i] == context && catalogue::kTexts[0][i] == source_) {
         index_ = i;
         return;
       }
@@ -34,7 +37,7 @@ public:
   // A text shown alike in every language and kept out of the catalogue: a
   // placeholder such as "???" or a symbol such as "±".
   static consteval Text fixed(std::string_view text) {
-    Text fixed("");
+    Text fixed;
     fixed.source_ = text;
     for (const std::string_view source : catalogue::kTexts[0]) {
       if (source == text) {
