@@ -95,10 +95,11 @@ std::vector<std::string> lines(const std::string &text) {
 // LINGUAS: language codes separated by spaces or lines, `#` starting a comment.
 Catalogue load(const fs::path &folder) {
   Catalogue catalogue{PoFile::read(folder / "resx.pot"), {std::string(kSourceLanguage)}, {}};
-  std::vector<std::string> &sources = catalogue.texts.emplace_back();
+  std::vector<std::string> sources;
   for (const PoFile::Entry &entry : catalogue.source.entries()) {
     sources.push_back(entry.id);
   }
+  catalogue.texts.push_back(std::move(sources));
   const fs::path linguas = folder / "LINGUAS";
   int number = 0;
   for (const std::string &line : lines(readText(linguas))) {
