@@ -60,6 +60,13 @@ constexpr std::array<Item, kItemCount> kItems{{
 }};
 // clang-format on
 
+// The caption face on labels and the button, the output face on the output line.
+constexpr std::array<Font, 2> kFonts{{
+    {"MS Sans Serif", Generic::sansSerif, 8.25, true},
+    {"Times New Roman", Generic::serif, 9.75, true},
+}};
+static_assert(static_cast<std::size_t>(Face::output) == kFonts.size());
+
 // The T of "ГОСT" in the title is a Latin T, not a Cyrillic one, on purpose:
 // the title is kept character for character as users know it, since window
 // rules and scripts find the window by its title.
@@ -99,6 +106,7 @@ static_assert(swatchColoursAreDistinct());
 const std::array<Item, kItemCount> &items() { return kItems; }
 const Item &item(Control control) { return kItems[index(control)]; }
 const Window &window() { return kWindow; }
+const Font &font(Face face) { return kFonts.at(static_cast<std::size_t>(face) - 1); }
 
 std::optional<Control> control(std::string_view name) {
   for (std::size_t i = 0; i < kControlCount; ++i) {

@@ -19,6 +19,19 @@ enum class Kind : std::uint8_t { pictureBox, label, textBox, button, rectangle }
 enum class Face : std::uint8_t { none, caption, output };
 enum class Align : std::uint8_t { left, centre };
 
+// A face that controls show text in: the family the design names, the generic
+// family that stands in where that one is missing (it is on few systems), the
+// size in points and the weight.
+enum class Generic : std::uint8_t { sansSerif, serif };
+struct Font {
+  std::string_view family;
+  Generic generic;
+  double points;
+  bool bold;
+};
+// The face of a control's `Face`; not for Face::none.
+const Font &font(Face face);
+
 // Colours of the desktop scheme; the high bit tells them from fixed colours.
 inline constexpr Colour kButtonFace = 0x8000000F;
 inline constexpr Colour kButtonText = 0x80000012;

@@ -6,6 +6,7 @@
 #include "window/resxwindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -34,5 +35,10 @@ int main(int argc, char *argv[]) {
   const QCursor pointer = window.cursor();
   painter.drawPixmap(QPoint(292, 150) - pointer.hotSpot(), pointer.pixmap());
   painter.end();
-  return image.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  QFile file(QString::fromLocal8Bit(argv[1]));
+  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG")) {
+    std::fprintf(stderr, "%s: cannot write %s: %s\n", argv[0], argv[1], qPrintable(file.errorString()));
+    return 1;
+  }
+  return 0;
 }

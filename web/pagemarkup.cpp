@@ -11,6 +11,8 @@
 #include "web/imageurl.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -18,27 +20,47 @@ namespace {
 using design::Item;
 using design::Kind;
 
-// Fixed for every page: the window centred, controls placed from their top
-// left, the faces, the flat button, and focus marks for the keyboard only
-// (:focus-visible): a black frame lined with white stands out from any colour.
-constexpr std::string_view kStyle =
-    "html{-webkit-text-size-adjust:100%;text-size-adjust:100%}"
-    "body{margin:0;padding:8px 0}"
-    "#ResX{position:relative;margin:0 auto;overflow:hidden}"
-    "#ResX>*{position:absolute;box-sizing:border-box;margin:0;padding:0;border:0;white-space:nowrap}"
-    ".caption{font:bold 8.25pt \"MS Sans Serif\",sans-serif}"
-    ".output{font:bold 9.75pt \"Times New Roman\",serif}"
-    "#ResX>input{padding:0 2px}"
-    ".box,#curcolor,#stripbutton{cursor:default}"
-    ".box:focus,#curcolor:focus{outline:none}"
-    ".box:focus-visible,#curcolor:focus-visible{outline:1px solid #000;outline-offset:-1px;"
-    "box-shadow:inset 0 0 0 2px #fff}"
-    "#ResX>button#stripbutton{border:1px solid}"
-    "#stripbutton:active{filter:brightness(87%)}"
-    "#stripbutton:focus{outline:none}"
-    "#stripbutton:focus-visible{outline:1px dotted;outline-offset:-4px}"
-    "#ResX>.rect{border:1px solid}"
-    ".announcement{position:absolute;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}";
+// The generic CSS family that stands in for a design face.
+std::string_view generic(design::Generic family) {
+  return family == design::Generic::sansSerif ? "sans-serif" : "serif";
+}
+
+// The class that gives an element its face.
+std::string_view faceClass(design::Face face) { return face == design::Face::caption ? "caption" : "output"; }
+
+// A design face as a rule for its class: `.caption{font:bold 8.25pt "MS Sans Serif",sans-serif}`.
+std::string faceRule(design::Face face) {
+  const design::Font &font = design::font(face);
+  std::array<char, 16> points{};
+  std::snprintf(points.data(), points.size(), "%g", font.points);
+  return "." + std::string(faceClass(face)) + "{font:" + (font.bold ? "bold " : "") + points.data() + "pt \"" +
+         std::string(font.family) + "\"," + std::string(generic(font.generic)) + "}";
+}
+
+// The style sheet's fixed part: the window centred, controls placed from
+// their top left, the faces, the flat button (class push), and focus marks for
+// the keyboard only (:focus-visible): a black frame lined with white stands
+// out from any colour. Boxes and rectangles go by their classes, box and rect;
+// the live region is kept off the screen.
+std::string fixedStyle() {
+  const std::string window = "#" + std::string(design::window().name);
+  return "html{-webkit-text-size-adjust:100%;text-size-adjust:100%}"
+         "body{margin:0;padding:8px 0}" +
+         window + "{position:relative;margin:0 auto;overflow:hidden}" + window +
+         ">*{position:absolute;box-sizing:border-box;margin:0;padding:0;border:0;white-space:nowrap}" +
+         faceRule(design::Face::caption) + faceRule(design::Face::output) + window +
+         ">input{padding:0 2px}"
+         ".box,.push{cursor:default}"
+         ".box:focus{outline:none}"
+         ".box:focus-visible{outline:1px solid #000;outline-offset:-1px;box-shadow:inset 0 0 0 2px #fff}" +
+         window +
+         ">.push{border:1px solid}"
+         ".push:active{filter:brightness(87%)}"
+         ".push:focus{outline:none}"
+         ".push:focus-visible{outline:1px dotted;outline-offset:-4px}" +
+         window + ">.rect{border:1px solid}#" + std::string(kAnnouncementId) +
+         "{position:absolute;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}";
+}
 
 std::string escaped(std::string_view text) {
   std::string out;
@@ -84,7 +106,7 @@ struct Shown {
 // The element of an item, showing what it shows after start-up.
 std::string element(const Item &item, const Shown &shown) {
   const std::string id = R"(id=")" + std::string(item.name) + '"';
-  const std::string face = item.face == design::Face::caption ? R"( class="caption")" : R"( class="output")";
+  const std::string face = std::string(faceClass(item.face));
   const std::string text = escaped(shown.text);
   std::string attributes = shown.visible ? "" : " hidden";
   if (!item.description.empty()) {
@@ -96,23 +118,25 @@ std::string element(const Item &item, const Shown &shown) {
     const std::string name = item.hover.empty() ? design::boxName(control, shown.back) : std::string(item.hover);
     const std::string named = R"( aria-label=")" + escaped(name) + '"' + attributes;
     if (ResX::clickHandler(control) == nullptr) { // shows the current colour: an image, never pressed
-      return "<div " + id + R"( role="img" tabindex="0")" + named + "></div>";
+      return "<div " + id + R"( class="box" role="img" tabindex="0")" + named + "></div>";
     }
     const std::string hover = item.hover.empty() ? "" : R"( title=")" + escaped(item.hover) + '"';
     return R"(<button type="button" )" + id + R"( class="box")" + hover + named + "></button>";
   }
   case Kind::label:
     if (!item.buddy.empty()) { // names the output field beside it
-      return "<label " + id + face + R"( for=")" + std::string(item.buddy) + '"' + attributes + ">" + text + "</label>";
+      return "<label " + id + R"( class=")" + face + R"(" for=")" + std::string(item.buddy) + '"' + attributes + ">" +
+             text + "</label>";
     }
-    return "<div " + id + face + attributes + ">" + text + "</div>";
+    return "<div " + id + R"( class=")" + face + '"' + attributes + ">" + text + "</div>";
   case Kind::textBox:
     if (design::control(item.name) == Control::resxx) { // the value field's fixed pointer
       attributes += R"( style="cursor:)" + escaped(cursorCss(pointerart::valueFieldArrow())) + '"';
     }
-    return R"(<input type="text" )" + id + face + R"( value=")" + text + R"(" autocomplete="off" spellcheck="false")" +
-           attributes + ">";
-  case Kind::button: return R"(<button type="button" )" + id + face + attributes + ">" + text + "</button>";
+    return R"(<input type="text" )" + id + R"( class=")" + face + R"(" value=")" + text +
+           R"(" autocomplete="off" spellcheck="false")" + attributes + ">";
+  case Kind::button:
+    return R"(<button type="button" )" + id + R"( class="push )" + face + '"' + attributes + ">" + text + "</button>";
   case Kind::rectangle: return "<div " + id + R"( class="rect" aria-hidden="true"></div>)";
   }
   return {};
@@ -137,7 +161,7 @@ std::string pageMarkup(std::string_view script) {
   std::stable_sort(order.begin(), order.end(), [](const Item *a, const Item *b) { return a->tabOrder < b->tabOrder; });
 
   const design::Window &window = design::window();
-  std::string style(kStyle);
+  std::string style = fixedStyle();
   style += "#ResX{width:" + px(window.width) + ";height:" + px(window.height) +
            ";background:" + cssColour(window.back) + "}";
   std::string controls;
@@ -175,7 +199,9 @@ std::string pageMarkup(std::string_view script) {
          "<noscript><p>Для работы этой страницы нужен JavaScript.</p></noscript>\n<div id=\"" +
          std::string(window.name) + "\"" + cursor + R"( aria-busy="true">)" + controls +
          R"(</div>
-<div id="announcement" class="announcement" aria-live="polite"></div>
+<div id=")" +
+         std::string(kAnnouncementId) +
+         R"(" aria-live="polite"></div>
 )" + std::string(script) +
          "\n</body>\n</html>\n";
 }

@@ -15,3 +15,7 @@
 // rectangles first, which lie under the bands. `script` stands where the
 // page's script goes.
 std::string pageMarkup(std::string_view script);
+
+// The id of the page's live region, through which assistive technology hears
+// the outcome of each press.
+inline constexpr std::string_view kAnnouncementId = "announcement";

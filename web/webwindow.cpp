@@ -4,6 +4,7 @@
 #include "web/webwindow.h"
 
 #include "surface/design.h"
+#include "web/pagemarkup.h"
 
 #include <emscripten/html5.h>
 #include <emscripten/val.h>
@@ -13,7 +14,7 @@
 using emscripten::val;
 
 WebWindow::WebWindow()
-    : announcement_(val::global("document").call<val>("getElementById", std::string("announcement"))) {}
+    : announcement_(val::global("document").call<val>("getElementById", std::string(kAnnouncementId))) {}
 
 void WebWindow::open() {
   // The page's markup already shows start-up's outcome, written from the same

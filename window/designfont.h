@@ -4,17 +4,17 @@
 #pragma once
 
 #include "surface/design.h"
+#include "window/qtstring.h"
 
 #include <QFont>
-#include <QString>
 
-// The font of a design face: a bold caption face and a bold output face, each
-// with a style hint so that a system without the named family picks a like one.
+// The font of a design face, with a style hint so that a system without the
+// named family picks a like one.
 inline QFont designFont(design::Face face) {
-  const bool caption = face == design::Face::caption;
-  QFont font(caption ? QStringLiteral("MS Sans Serif") : QStringLiteral("Times New Roman"));
-  font.setStyleHint(caption ? QFont::SansSerif : QFont::Serif);
-  font.setPointSizeF(caption ? 8.25 : 9.75);
-  font.setBold(true);
+  const design::Font &look = design::font(face);
+  QFont font(qt(look.family));
+  font.setStyleHint(look.generic == design::Generic::sansSerif ? QFont::SansSerif : QFont::Serif);
+  font.setPointSizeF(look.points);
+  font.setBold(look.bold);
   return font;
 }

@@ -3,24 +3,7 @@
 
 #include "window/notice.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-
-namespace {
-
-// Widgets have no settable role; a factory gives this one the notification role.
-QAccessibleInterface *noticeInterface(const QString &className, QObject *object) {
-  if (className == QLatin1String(Notice::staticMetaObject.className())) {
-    return new QAccessibleWidget(qobject_cast<QWidget *>(object), QAccessible::Notification);
-  }
-  return nullptr;
-}
-
-} // namespace
-
 Notice::Notice(QWidget *parent) : QWidget(parent) {
-  static const bool registered = (QAccessible::installFactory(noticeInterface), true);
-  Q_UNUSED(registered)
   // Nothing to see or click: it exists for its accessibility events.
   setAttribute(Qt::WA_TransparentForMouseEvents);
   resize(0, 0);

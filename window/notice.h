@@ -7,7 +7,8 @@
 
 // An empty widget that assistive technology sees as a notification: showing
 // it makes a screen reader speak its name. Stands in for announcements where
-// Qt has none (before 6.8).
+// Qt has none (before 6.8, where alone it is built). Widgets have no settable
+// role: ResXWindow's accessibility factory gives it the notification role.
 class Notice final : public QWidget {
   Q_OBJECT
 

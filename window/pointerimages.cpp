@@ -8,9 +8,8 @@
 #include <QImage>
 
 namespace pointerimages {
-namespace {
 
-QImage qtImage(const pointerart::Image &art) {
+QImage image(const pointerart::Image &art) {
   QImage image(art.size, art.size, QImage::Format_ARGB32);
   for (int y = 0; y < art.size; ++y) {
     for (int x = 0; x < art.size; ++x) {
@@ -19,16 +18,6 @@ QImage qtImage(const pointerart::Image &art) {
   }
   return image;
 }
-
-} // namespace
-
-QImage swatchArrow(Control swatch) { return qtImage(pointerart::swatchArrow(swatch)); }
-
-QImage valueFieldArrow() { return qtImage(pointerart::valueFieldArrow()); }
-
-QImage windowIcon() { return qtImage(pointerart::windowIcon()); }
-
-QImage smallWindowIcon() { return qtImage(pointerart::smallWindowIcon()); }
 
 QImage enlarged(const QImage &image, int factor) {
   if (factor <= 1) {

@@ -4,15 +4,19 @@
 #include "window/resxwindow.h"
 
 #include "surface/design.h"
+#include "surface/pointerart.h"
 #include "window/colourbox.h"
 #include "window/designfont.h"
 #include "window/flatbutton.h"
 #include "window/legibleink.h"
-#include "window/notice.h"
 #include "window/picturebox.h"
 #include "window/pointerimages.h"
 #include "window/qtcolour.h"
 #include "window/qtstring.h"
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include "window/notice.h"
+#endif
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -49,15 +53,15 @@ QCursor pointer(const QImage &image) {
   return QCursor(pixmap, image.width() / 2, image.height() / 2);
 }
 
-QCursor swatchPointer(Control swatch) { return pointer(pointerimages::swatchArrow(swatch)); }
+QCursor swatchPointer(Control swatch) { return pointer(pointerimages::image(pointerart::swatchArrow(swatch))); }
 
 // Only the sizes that window managers show in title bars, task bars and
 // switchers: every size here is sent to the X server at each start-up. Larger
 // views find the installed theme icon through the desktop file name.
 QIcon icon() {
-  const QImage art = pointerimages::windowIcon();
+  const QImage art = pointerimages::image(pointerart::windowIcon());
   QIcon icon;
-  icon.addPixmap(QPixmap::fromImage(pointerimages::smallWindowIcon()));
+  icon.addPixmap(QPixmap::fromImage(pointerimages::image(pointerart::smallWindowIcon())));
   icon.addPixmap(QPixmap::fromImage(art));
   icon.addPixmap(QPixmap::fromImage(pointerimages::enlarged(art, 2)));
   return icon;
@@ -84,15 +88,22 @@ Qt::Alignment alignment(design::Align align) {
 }
 
 // Qt reports a plain widget as a filler: the window is a frame named by its
-// title, and the current colour's box a picture.
+// title, the current colour's box a picture, and the notice a notification.
 QAccessibleInterface *accessibleInterface(const QString &className, QObject *object) {
-  if (className == QLatin1String("ResXWindow")) {
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+  const auto is = [&className](const QMetaObject &type) { return className == QLatin1String(type.className()); };
+  QAccessible::Role role = QAccessible::NoRole;
+  if (is(ResXWindow::staticMetaObject)) {
+    role = QAccessible::Window;
+  } else if (is(ColourBox::staticMetaObject)) {
+    role = QAccessible::Graphic;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+  } else if (is(Notice::staticMetaObject)) {
+    role = QAccessible::Notification;
+#endif
+  } else {
+    return nullptr;
   }
-  if (className == QLatin1String("ColourBox")) {
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-  }
-  return nullptr;
+  return new QAccessibleWidget(qobject_cast<QWidget *>(object), role);
 }
 
 // A picture box with a click handler is pressed like a button; the others only show their colour.
@@ -209,7 +220,7 @@ void ResXWindow::createControls() {
       findChild<QLabel *>(qt(item.name))->setBuddy(findChild<QWidget *>(qt(item.buddy)));
     }
   }
-  control(Control::resxx)->setCursor(pointer(pointerimages::valueFieldArrow()));
+  control(Control::resxx)->setCursor(pointer(pointerimages::image(pointerart::valueFieldArrow())));
   keepTextsLegible();
 
   // Keyboard focus moves through the focusable controls in their design order.
@@ -280,21 +291,22 @@ void ResXWindow::announce(QWidget *pressed) {
     QAccessible::updateAccessibility(&event);
   }
 #else
+  const QString line = outputLine();
   // Without announcements, the pressed control describes the outcome, and
   // setting the description notifies assistive technology; the control
   // pressed before falls back to its own description.
   if (described_ != nullptr && described_ != pressed) {
     described_->setAccessibleDescription({});
   }
-  pressed->setAccessibleDescription(outputLine());
+  pressed->setAccessibleDescription(line);
   described_ = pressed;
   // Orca 43 cannot speak that change from Qt 6.4, which sends the control in
-  // place of the new text; it speaks a notification that is shown.
-  auto *notice = findChild<Notice *>();
-  if (notice == nullptr) {
-    notice = new Notice(this);
+  // place of the new text; it speaks a notification that is shown. Made at
+  // the first press: start-up needs none.
+  if (notice_ == nullptr) {
+    notice_ = new Notice(this);
   }
-  notice->present(outputLine());
+  notice_->present(line);
 #endif
 }
 

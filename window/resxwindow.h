@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class Notice;
+
 // The main window: creates every control from its design values, implements
 // the control surface on them and forwards clicks to the decoder's handlers.
 class ResXWindow final : public QWidget {
@@ -45,5 +47,8 @@ private:
 
   WindowSurface widgets_;
   ResX resx_{widgets_};
-  QWidget *described_ = nullptr; // the control that describes the last press
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // else announcements tell the outcome of a press
+  QWidget *described_ = nullptr;           // the control that describes the last press
+  Notice *notice_ = nullptr;               // the notification that a screen reader speaks
+#endif
 };

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ResX developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "surface/pointerart.h"
 #include "tests/support/command.h"
 #include "window/pointerimages.h"
 #include "xsession/xsession.h"
@@ -82,8 +83,8 @@ TEST_F(Unpacked, HoldsTheProgramItsManualValidMetadataAndSharpIcons) {
                                    "/apps/org.resx.ResX.png");
     return QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
   };
-  EXPECT_EQ(installedIcon(16), pointerimages::smallWindowIcon());
-  const QImage icon = pointerimages::windowIcon().convertToFormat(QImage::Format_ARGB32);
+  EXPECT_EQ(installedIcon(16), pointerimages::image(pointerart::smallWindowIcon()));
+  const QImage icon = pointerimages::image(pointerart::windowIcon()).convertToFormat(QImage::Format_ARGB32);
   for (const int factor : {1, 2, 4, 8}) {
     EXPECT_EQ(installedIcon(32 * factor), pointerimages::enlarged(icon, factor)) << 32 * factor;
   }

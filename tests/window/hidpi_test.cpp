@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ResX developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "surface/pointerart.h"
 #include "window/pointerimages.h"
 #include "window/resxwindow.h"
 
@@ -61,10 +62,12 @@ TEST(HighDensity, PointersAndIconStaySharp) {
   // QCursor reads back the hot spot it was given; where it lands is tested on
   // the X server by the program tests.
   EXPECT_EQ(cursor.pixmap().devicePixelRatio(), 2.0);
-  EXPECT_TRUE(enlargedWithoutSmoothing(cursor.pixmap().toImage(), pointerimages::swatchArrow(violet), 2));
+  EXPECT_TRUE(
+      enlargedWithoutSmoothing(cursor.pixmap().toImage(), pointerimages::image(pointerart::swatchArrow(violet)), 2));
   EXPECT_TRUE(enlargedWithoutSmoothing(window.control(resxx)->cursor().pixmap().toImage(),
-                                       pointerimages::valueFieldArrow(), 2));
+                                       pointerimages::image(pointerart::valueFieldArrow()), 2));
   const QIcon icon = window.windowIcon();
   EXPECT_EQ(icon.availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {64, 64}}));
-  EXPECT_TRUE(enlargedWithoutSmoothing(icon.pixmap(QSize(64, 64), 1.0).toImage(), pointerimages::windowIcon(), 2));
+  EXPECT_TRUE(enlargedWithoutSmoothing(icon.pixmap(QSize(64, 64), 1.0).toImage(),
+                                       pointerimages::image(pointerart::windowIcon()), 2));
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ResX developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "surface/pointerart.h"
 #include "window/pointerimages.h"
 
 #include <QColor>
@@ -18,9 +19,10 @@
 #include <vector>
 
 using enum Control;
-using pointerimages::swatchArrow;
 
 namespace {
+
+QImage swatchArrow(Control swatch) { return pointerimages::image(pointerart::swatchArrow(swatch)); }
 
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kDarkRed = qRgb(128, 0, 0);
@@ -78,7 +80,8 @@ bool inside(QPoint p) {
 } // namespace
 
 TEST(PointerImages, AreSquareThirtyTwoAndOpaqueOnlyInTheSixteenColours) {
-  std::vector<QImage> images{pointerimages::valueFieldArrow(), pointerimages::windowIcon()};
+  std::vector<QImage> images{pointerimages::image(pointerart::valueFieldArrow()),
+                             pointerimages::image(pointerart::windowIcon())};
   for (const Control swatch : kSwatches) {
     images.push_back(swatchArrow(swatch));
   }
@@ -101,7 +104,8 @@ TEST(PointerImages, ArrowsHaveTheirSizeBoxAndTip) {
     int count;
     QRect box;
   };
-  std::vector<Row> rows{{pointerimages::valueFieldArrow(), 54, QRect(QPoint(17, 14), QPoint(24, 31))}};
+  std::vector<Row> rows{
+      {pointerimages::image(pointerart::valueFieldArrow()), 54, QRect(QPoint(17, 14), QPoint(24, 31))}};
   for (const Control swatch : kSwatches) {
     rows.push_back({swatchArrow(swatch), 117, QRect(QPoint(16, 13), QPoint(27, 31))});
   }
@@ -210,7 +214,7 @@ TEST(PointerSwatchArrow, GoldIsWhiteDownTheLeftEdgeAndLightGreyOnTheRight) {
 // A magenta head closed by its light grey outline, then a light grey stem, at most two pixels
 // a row, stepping only rightwards down to the bottom right corner of its box.
 TEST(PointerValueFieldArrow, IsAMagentaHeadOnALightGreyStem) {
-  const QImage arrow = pointerimages::valueFieldArrow();
+  const QImage arrow = pointerimages::image(pointerart::valueFieldArrow());
   int lastMagentaRow = 0;
   for (const QPoint p : opaque(arrow)) {
     EXPECT_TRUE(arrow.pixel(p) == kLightGrey || arrow.pixel(p) == kMagenta);
@@ -245,8 +249,8 @@ TEST(PointerWindowIcon, IsABandedResistorWithLeadsOnNavy) {
     std::array<int, kBands.size()> bandWidths;
   };
   const Icon icons[] = {
-      {pointerimages::windowIcon(), QRect(5, 13, 23, 9), QRect(0, 16, 32, 2), {2, 2, 2, 2, 3}},
-      {pointerimages::smallWindowIcon(), QRect(2, 6, 12, 5), QRect(0, 8, 16, 1), {1, 1, 1, 1, 2}},
+      {pointerimages::image(pointerart::windowIcon()), QRect(5, 13, 23, 9), QRect(0, 16, 32, 2), {2, 2, 2, 2, 3}},
+      {pointerimages::image(pointerart::smallWindowIcon()), QRect(2, 6, 12, 5), QRect(0, 8, 16, 1), {1, 1, 1, 1, 2}},
   };
   for (const Icon &icon : icons) {
     const int side = icon.leads.width();

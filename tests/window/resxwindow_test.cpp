@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "surface/design.h"
+#include "surface/pointerart.h"
 #include "tests/window/qtprint.h"
 #include "tests/window/showntext.h"
 #include "window/pointerimages.h"
@@ -165,7 +166,7 @@ TEST(WindowDesign, FixedWindowWithACloseBoxOnly) {
   EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_EQ(colourValue(window.palette().color(QPalette::Window)), 0x00C0C0C0U);
-  EXPECT_EQ(argb(window.windowIcon().pixmap(32, 32).toImage()), argb(pointerimages::windowIcon()));
+  EXPECT_EQ(argb(window.windowIcon().pixmap(32, 32).toImage()), argb(pointerimages::image(pointerart::windowIcon())));
 }
 
 TEST(WindowDesign, FontsFallBackToFacesThatShowCyrillic) {
@@ -207,7 +208,7 @@ TEST(WindowStartUp, ShowsTheThreeBandLayout) {
   EXPECT_EQ(shown.text(stripbutton), QString("3полосы"));
   EXPECT_EQ(shown.text(toler), QString("20%"));
   EXPECT_EQ(shown.text(resxx), QString("???"));
-  EXPECT_EQ(argb(shown.window.cursor().pixmap().toImage()), argb(pointerimages::swatchArrow(black)));
+  EXPECT_EQ(argb(shown.window.cursor().pixmap().toImage()), argb(pointerimages::image(pointerart::swatchArrow(black))));
   // At scale 1 the hot spot that Qt is given is the one the platform gets: the image centre.
   EXPECT_EQ(shown.window.cursor().hotSpot(), QPoint(16, 16));
   EXPECT_EQ(shown.window.control(resxx)->cursor().hotSpot(), QPoint(16, 16));
@@ -291,11 +292,13 @@ TEST(WindowClicks, TheButtonAnswersTheSpaceKey) {
 
 TEST(WindowPointer, FollowsEveryPickWhileTheValueFieldKeepsItsOwn) {
   Shown shown;
-  const QImage valueField = argb(pointerimages::valueFieldArrow());
+  const QImage valueField = argb(pointerimages::image(pointerart::valueFieldArrow()));
   for (int code = 0; code < 12; ++code) {
     const auto swatch = static_cast<Control>(code);
     shown.click(swatch);
-    EXPECT_EQ(argb(shown.window.cursor().pixmap().toImage()), argb(pointerimages::swatchArrow(swatch))) << code;
+    EXPECT_EQ(argb(shown.window.cursor().pixmap().toImage()),
+              argb(pointerimages::image(pointerart::swatchArrow(swatch))))
+        << code;
     EXPECT_EQ(argb(shown.window.control(resxx)->cursor().pixmap().toImage()), valueField) << code;
     EXPECT_EQ(shown.window.control(swatch)->cursor().shape(), Qt::ArrowCursor) << code;
   }
@@ -330,14 +333,14 @@ TEST(WindowKeyboard, TheButtonShowsItsFocusFrameAfterTabNotAfterAClick) {
     for (int i = 0; i < 7; ++i) {
       shown.key(Qt::Key_Tab);
     }
-    ASSERT_TRUE(button->hasFocus());
+    return button->hasFocus();
   };
-  tabToTheButton();
+  ASSERT_TRUE(tabToTheButton());
   shown.click(stripbutton);
   const QImage clicked = button->grab().toImage();
   shown.window.control(green)->setFocus();
   EXPECT_EQ(button->grab().toImage(), clicked);
-  tabToTheButton();
+  ASSERT_TRUE(tabToTheButton());
   EXPECT_NE(button->grab().toImage(), clicked);
 }
 
