@@ -2,16 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/heldmessages.h"
+#include "surface/language.h"
+#include "window/qtstring.h"
 #include "window/resxwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
+
+const QCommandLineOption kLanguage(QStringLiteral("language"), QString(), QStringLiteral("code"));
+
+// The languages as --help and a refused code list them: "ru (русский), en (English), ...".
+QString languages(bool named) {
+  QStringList list;
+  for (const Language language : Language::all()) {
+    list << qt(language.code()) + (named ? " (" + qt(language.name()) + ")" : QString());
+  }
+  return list.join(QStringLiteral(", "));
+}
 
 void describe(QCommandLineParser &parser) {
   parser.setApplicationDescription(
@@ -19,17 +36,49 @@ void describe(QCommandLineParser &parser) {
                      "click a band, and read the nominal value, the tolerance and the temperature coefficient."));
   parser.addHelpOption();
   parser.addVersionOption();
+  QCommandLineOption language = kLanguage;
+  language.setDescription(QStringLiteral("The window's language: %1. Without it, the desktop's language, or English "
+                                         "where the program does not speak that; Russian in the C locale.")
+                              .arg(languages(true)));
+  parser.addOption(language);
 }
 
-// --help and --version answer before any display is needed. Other options wait
-// for the application, which takes Qt's own (-platform, -style, ...) first.
-// --help-all lists those too, which only a GUI application knows: it gets one
-// on the minimal platform, which needs no display.
+// The language that --language names; ends the program, status 2, on a code it does not know.
+std::optional<Language> chosenLanguage(const QCommandLineParser &parser) {
+  if (!parser.isSet(kLanguage)) {
+    return std::nullopt;
+  }
+  const QString code = parser.value(kLanguage);
+  const std::optional<Language> language = Language::find(code.toStdString());
+  if (!language) {
+    std::fprintf(stderr, "resx: unknown language '%s'; the languages are %s\n", qPrintable(code),
+                 qPrintable(languages(false)));
+    std::exit(2);
+  }
+  return language;
+}
+
+// The desktop's language, as Qt reads it from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
+Language desktopLanguage() {
+  std::vector<std::string> wanted;
+  for (const QString &tag : QLocale::system().uiLanguages()) {
+    wanted.push_back(tag.toStdString());
+  }
+  return preferredLanguage(wanted);
+}
+
+// --help and --version answer, and an unknown language is refused, before any
+// display is needed. Other options wait for the application, which takes Qt's
+// own (-platform, -style, ...) first. --help-all lists those too, which only a
+// GUI application knows: it gets one on the minimal platform, which needs no
+// display.
 void answerHelpAndVersion(int argc, char *argv[]) {
   const QCoreApplication core(argc, argv);
   QCommandLineParser parser;
   describe(parser);
-  if (!parser.parse(QCoreApplication::arguments())) {
+  const bool parsed = parser.parse(QCoreApplication::arguments());
+  chosenLanguage(parser); // Qt's options, unknown here, leave the others parsed
+  if (!parsed) {
     return;
   }
   if (parser.isSet("help-all")) {
@@ -59,9 +108,9 @@ int main(int argc, char *argv[]) {
   describe(parser);
   parser.process(app); // Qt's usual error, and status 1, for an unknown option
 
-  ResXWindow window;
-  if (!window.drawsCyrillic()) {
-    std::fprintf(stderr, "resx: warning: no installed font has Cyrillic letters, so the window's texts show as "
+  ResXWindow window(chosenLanguage(parser).value_or(desktopLanguage()));
+  if (!window.drawsItsLetters()) {
+    std::fprintf(stderr, "resx: warning: no installed font has the letters of the window's texts, so they show as "
                          "empty boxes; install fonts-dejavu-core\n");
   }
   window.open();

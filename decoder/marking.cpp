@@ -14,7 +14,7 @@ namespace {
 // has no tag at all (its swatch's tag is empty on purpose), and brown's and
 // gold's tags are not consulted. Picking silver must still give 11, so the
 // codes of all three are kept here rather than read from the tags.
-constexpr std::array<Swatch, 12> kPalette{{
+constexpr std::array<Swatch, kSwatchCount> kPalette{{
     {std::nullopt, kBlackCaption},
     {1, "текущий цвет-коричневый"},
     {std::nullopt, "текущий цвет-красный"},
@@ -29,19 +29,31 @@ constexpr std::array<Swatch, 12> kPalette{{
     {11, "текущий цвет-серебряный"},
 }};
 
-// Indexed by multiplier code; 12 is the text before a multiplier is painted.
-constexpr std::array<std::string_view, 13> kTwoDigitValue{
-    "{1}{2} Om",   "{1}{2}0 Om",  "{1},{2} KOm", "{1}{2} KOm", "{1}{2}0 KOm", "{1},{2} MOm", "{1}{2} MOm",
-    "{1}{2}0 MOm", "{1},{2} GOm", "{1}{2} GOm",  "{1},{2} Om", "0,{1}{2} Om", "{1}{2}",
-};
-constexpr std::array<std::string_view, 13> kThreeDigitValue{
-    "{1}{2}{3} Om",   "{1},{2}{3} KOm", "{1}{2},{3} KOm", "{1}{2}{3} KOm",  "{1},{2}{3} MOm",
-    "{1}{2},{3} MOm", "{1}{2}{3} MOm",  "{1},{2}{3} GOm", "{1}{2},{3} GOm", "{1}{2}{3} GOm",
-    "{1}{2},{3} Om",  "{1},{2}{3} Om",  "{1}{2}{3}",
-};
+using U = Unit;
 
-// A value template holds placeholders for its digit bands only, and otherwise
-// the characters that values and units are written with.
+// Indexed by multiplier code; 12 is the text before a multiplier is painted.
+// clang-format off
+constexpr std::array<Value, kNoMultiplier + 1> kTwoDigitValue{{
+    {"{1}{2}", U::ohm},        {"{1}{2}0", U::ohm},       {"{1},{2}", U::kiloOhm}, {"{1}{2}", U::kiloOhm},
+    {"{1}{2}0", U::kiloOhm},   {"{1},{2}", U::megaOhm},   {"{1}{2}", U::megaOhm},  {"{1}{2}0", U::megaOhm},
+    {"{1},{2}", U::gigaOhm},   {"{1}{2}", U::gigaOhm},    {"{1},{2}", U::ohm},     {"0,{1}{2}", U::ohm},
+    {"{1}{2}", U::none},
+}};
+constexpr std::array<Value, kNoMultiplier + 1> kThreeDigitValue{{
+    {"{1}{2}{3}", U::ohm},     {"{1},{2}{3}", U::kiloOhm}, {"{1}{2},{3}", U::kiloOhm}, {"{1}{2}{3}", U::kiloOhm},
+    {"{1},{2}{3}", U::megaOhm}, {"{1}{2},{3}", U::megaOhm}, {"{1}{2}{3}", U::megaOhm}, {"{1},{2}{3}", U::gigaOhm},
+    {"{1}{2},{3}", U::gigaOhm}, {"{1}{2}{3}", U::gigaOhm},  {"{1}{2},{3}", U::ohm},     {"{1},{2}{3}", U::ohm},
+    {"{1}{2}{3}", U::none},
+}};
+// clang-format on
+
+// Indexed by Unit. The units are Latin letters on purpose ("KOm", not "кОм"):
+// the texts users know.
+constexpr std::array<Text, 5> kUnits{"", " Om", " KOm", " MOm", " GOm"};
+static_assert(kUnits.size() == static_cast<std::size_t>(Unit::gigaOhm) + 1);
+
+// A value's digits hold placeholders for its digit bands only, and otherwise
+// the decimal separator and zeros.
 constexpr bool wellFormed(std::string_view pattern, char lastBand) {
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == '{') {
@@ -49,7 +61,7 @@ constexpr bool wellFormed(std::string_view pattern, char lastBand) {
         return false;
       }
       i += 2;
-    } else if (std::string_view(" ,0KMGOm").find(pattern[i]) == std::string_view::npos) {
+    } else if (pattern[i] != ',' && pattern[i] != '0') {
       return false;
     }
   }
@@ -57,15 +69,15 @@ constexpr bool wellFormed(std::string_view pattern, char lastBand) {
 }
 // Iterator forms: the web build's older libc++ lacks std::ranges::all_of.
 static_assert(std::all_of(kTwoDigitValue.begin(), kTwoDigitValue.end(),
-                          [](std::string_view p) { return wellFormed(p, '2'); }));
+                          [](const Value &v) { return wellFormed(v.digits, '2'); }));
 static_assert(std::all_of(kThreeDigitValue.begin(), kThreeDigitValue.end(),
-                          [](std::string_view p) { return wellFormed(p, '3'); }));
+                          [](const Value &v) { return wellFormed(v.digits, '3'); }));
 
-constexpr std::array<std::string_view, 12> kTolerance{
+constexpr std::array<Text, kSwatchCount> kTolerance{
     "", "1%", "2%", "", "", "0,5%", "0,25%", "0,1%", "0,05%", "", "5%", "10%",
 };
 
-constexpr std::array<std::string_view, 12> kTemperatureCoefficient{
+constexpr std::array<Text, kSwatchCount> kTemperatureCoefficient{
     "",
     "± 100ppr/1градC",
     "± 50ppr/1градC",
@@ -90,28 +102,23 @@ constexpr std::array<Layout, 4> kLayouts{{
     {"6-полос", true, true, true, true, false},
 }};
 
-// Every colour code has a row in the per-colour tables; every multiplier code
-// (the unpainted one included) a row in the value tables.
-static_assert(kTolerance.size() == kPalette.size());
-static_assert(kTemperatureCoefficient.size() == kPalette.size());
-static_assert(kTwoDigitValue.size() == kNoMultiplier + 1);
-static_assert(kThreeDigitValue.size() == kNoMultiplier + 1);
-
 // One lookup over a view rather than a template per table size: GCC folds
 // identical template copies into one and then reports the 12-row tables as
 // read through the 13-row type (-Warray-bounds, GCC 14 with the sanitizers).
-std::string_view lookup(std::span<const std::string_view> table, int code) {
-  return code >= 0 && static_cast<std::size_t>(code) < table.size() ? table[static_cast<std::size_t>(code)]
-                                                                    : std::string_view{};
+template <typename Row> std::optional<Row> lookup(std::span<const Row> table, int code) {
+  return code >= 0 && static_cast<std::size_t>(code) < table.size()
+             ? std::optional<Row>(table[static_cast<std::size_t>(code)])
+             : std::nullopt;
 }
 
 } // namespace
 
 const Swatch &swatch(int code) { return kPalette.at(static_cast<std::size_t>(code)); }
-std::string_view twoDigitValue(int multiplier) { return lookup(kTwoDigitValue, multiplier); }
-std::string_view threeDigitValue(int multiplier) { return lookup(kThreeDigitValue, multiplier); }
-std::string_view tolerance(int code) { return lookup(kTolerance, code); }
-std::string_view temperatureCoefficient(int code) { return lookup(kTemperatureCoefficient, code); }
+std::optional<Value> twoDigitValue(int multiplier) { return lookup<Value>(kTwoDigitValue, multiplier); }
+std::optional<Value> threeDigitValue(int multiplier) { return lookup<Value>(kThreeDigitValue, multiplier); }
+Text unit(Unit unit) { return kUnits.at(static_cast<std::size_t>(unit)); }
+Text tolerance(int code) { return lookup<Text>(kTolerance, code).value_or(Text()); }
+Text temperatureCoefficient(int code) { return lookup<Text>(kTemperatureCoefficient, code).value_or(Text()); }
 const Layout &layout(int bands) { return kLayouts.at(static_cast<std::size_t>(bands - 3)); }
 
 } // namespace marking

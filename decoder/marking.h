@@ -4,7 +4,9 @@
 #pragma once
 
 #include "surface/control.h"
+#include "surface/text.h"
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -21,23 +23,36 @@ inline constexpr int kNoFirstDigit = 0; // black: a value never starts with a ze
 
 struct Swatch {
   std::optional<int> fixedCode; // empty: the code is read from the swatch's tag
-  std::string_view caption;     // the current-colour caption
+  Text caption;                 // the current-colour caption
 };
 const Swatch &swatch(int code);
 
-// The value template for a multiplier code (0 to 12), empty for any other
-// code: {1}, {2} and {3} stand for the digit characters of bands 1, 2 and 3,
-// and every other character is copied. No unit text has a brace.
-std::string_view twoDigitValue(int multiplier);
-std::string_view threeDigitValue(int multiplier);
+// The value text of a multiplier code: its digits, then its unit. In the
+// digits, {1}, {2} and {3} stand for the digit characters of bands 1, 2 and 3,
+// "," for the decimal separator, and "0" is a zero.
+enum class Unit : std::uint8_t { none, ohm, kiloOhm, megaOhm, gigaOhm };
+struct Value {
+  std::string_view digits;
+  Unit unit;
+};
+// For a multiplier code 0 to 12; none for any other code.
+std::optional<Value> twoDigitValue(int multiplier);
+std::optional<Value> threeDigitValue(int multiplier);
+// A unit's text, with the space before it (" KOm"); the empty text for none.
+Text unit(Unit unit);
+inline constexpr Text kDecimalSeparator{"decimal separator", ","};
 
 // The tolerance text of a code, empty when the code is no tolerance colour.
-std::string_view tolerance(int code);
+Text tolerance(int code);
 // The temperature-coefficient caption of a code, empty when band 6 refuses it.
-std::string_view temperatureCoefficient(int code);
+Text temperatureCoefficient(int code);
+
+// The button's caption at start-up, {1} standing for the band count's digit:
+// "3полосы", the digit straight before the word, unlike the layouts' "3-полосы".
+inline constexpr Text kStartUpCaption = "{1}полосы";
 
 struct Layout {
-  std::string_view caption; // of the band-count button
+  Text caption; // of the band-count button
   bool dig4;
   bool dig5;
   bool dig6;
@@ -48,7 +63,7 @@ const Layout &layout(int bands);
 
 // The value field's and the coefficient's placeholders are shared with the
 // design: kNoValue and kNoTemperatureCoefficient in surface/control.h.
-inline constexpr std::string_view kNoTolerance = "??%";
-inline constexpr std::string_view kFixedTolerance = "20%";
+inline constexpr Text kNoTolerance = "??%";
+inline constexpr Text kFixedTolerance = "20%";
 
 } // namespace marking

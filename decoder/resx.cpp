@@ -17,13 +17,15 @@ std::string digitCharacter(int code) {
   return code == marking::kNotPainted ? std::string("?") : std::string(1, static_cast<char>('0' + code));
 }
 
-// Replaces the placeholders {1}, {2} and {3} of a value template by the digit
-// characters of bands 1, 2 and 3.
+// Replaces the placeholders {1}, {2} and {3} of a pattern by the digit
+// characters of bands 1, 2 and 3 (or the band count's, at start-up); any other
+// character, a lone brace of a translation included, is copied.
 std::string fillTemplate(std::string_view pattern, const std::array<std::string, 3> &digits) {
   std::string text;
   text.reserve(pattern.size());
   for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '{') {
+    if (pattern.substr(i, 1) == "{" && pattern.size() > i + 2 && pattern[i + 2] == '}' && pattern[i + 1] >= '1' &&
+        pattern[i + 1] <= '3') {
       text += digits.at(static_cast<std::size_t>(pattern[i + 1] - '1'));
       i += 2;
     } else {
@@ -41,6 +43,17 @@ int parseCode(const std::string &text) {
 
 bool isGoldOrSilver(int code) { return code == marking::kGold || code == marking::kSilver; }
 
+// A value's text: its digits, each comma the language's decimal separator,
+// then its unit.
+std::string valueText(const marking::Value &value, const std::array<std::string, 3> &digits, Language language) {
+  const std::string filled = fillTemplate(value.digits, digits);
+  std::string text;
+  for (const char c : filled) {
+    text += c == ',' ? marking::kDecimalSeparator.in(language) : std::string_view(&c, 1);
+  }
+  return text.append(marking::unit(value.unit).in(language));
+}
+
 } // namespace
 
 void ResX::Form_Load() {
@@ -54,11 +67,12 @@ void ResX::Form_Load() {
   // Meant: at start-up the button reads "3полосы", the digit straight before the
   // word, unlike the "3-полосы" that the selector writes on coming back to three
   // bands. Users see this caption first, so it stays as they know it.
-  surface_.setCaption(Control::stripbutton, static_cast<char>('0' + sn) + std::string("полосы"));
+  surface_.setCaption(Control::stripbutton,
+                      fillTemplate(text(marking::kStartUpCaption), {std::string(1, static_cast<char>('0' + sn))}));
   surface_.setVisible(Control::ppr, false);
   surface_.setWindowCursor(Control::black);
-  surface_.setText(Control::toler, marking::kFixedTolerance);
-  surface_.setText(Control::resxx, kNoValue);
+  surface_.setText(Control::toler, text(marking::kFixedTolerance));
+  surface_.setText(Control::resxx, text(kNoValue));
   dopenable = true;
 }
 
@@ -68,7 +82,7 @@ void ResX::pick(Control swatch) {
   dig = row.fixedCode ? *row.fixedCode : parseCode(surface_.tag(swatch));
   coler = surface_.backColor(swatch);
   surface_.setBackColor(Control::curcolor, coler);
-  surface_.setCaption(Control::curcol, row.caption);
+  surface_.setCaption(Control::curcol, text(row.caption));
 }
 
 void ResX::black_Click() { pick(Control::black); }
@@ -154,7 +168,7 @@ void ResX::dig6_Click() {
   if (sn != 6) {
     return;
   }
-  const std::string_view caption = marking::temperatureCoefficient(dig);
+  const std::string_view caption = text(marking::temperatureCoefficient(dig));
   if (caption.empty()) {
     return;
   }
@@ -168,30 +182,30 @@ void ResX::stripbutton_Click() {
        {Control::dig1, Control::dig2, Control::dig3, Control::dig4, Control::dig5, Control::dig6}) {
     surface_.setBackColor(band, kUnpaintedBand);
   }
-  surface_.setText(Control::toler, marking::kNoTolerance);
-  surface_.setCaption(Control::ppr, kNoTemperatureCoefficient);
+  surface_.setText(Control::toler, text(marking::kNoTolerance));
+  surface_.setCaption(Control::ppr, text(kNoTemperatureCoefficient));
   if (sn == 7) {
     sn = 3;
   }
   const marking::Layout &layout = marking::layout(sn);
-  surface_.setCaption(Control::stripbutton, layout.caption);
+  surface_.setCaption(Control::stripbutton, text(layout.caption));
   surface_.setVisible(Control::dig4, layout.dig4);
   surface_.setVisible(Control::dig5, layout.dig5);
   surface_.setVisible(Control::dig6, layout.dig6);
   surface_.setVisible(Control::ppr, layout.ppr);
   if (layout.fixedTolerance) {
-    surface_.setText(Control::toler, marking::kFixedTolerance);
+    surface_.setText(Control::toler, text(marking::kFixedTolerance));
   }
   n1 = n2 = n3 = n4 = n5 = n6 = marking::kNotPainted;
   mn = marking::kNoMultiplier;
-  surface_.setText(Control::resxx, kNoValue);
+  surface_.setText(Control::resxx, text(kNoValue));
 }
 
 void ResX::dopusk() {
   dopenable = false;
-  const std::string_view text = marking::tolerance(dig);
-  if (!text.empty()) {
-    surface_.setText(Control::toler, text);
+  const std::string_view tolerance = text(marking::tolerance(dig));
+  if (!tolerance.empty()) {
+    surface_.setText(Control::toler, tolerance);
     dopenable = true;
   }
 }
@@ -199,9 +213,8 @@ void ResX::dopusk() {
 void ResX::rxx2() {
   r11 = digitCharacter(n1);
   r12 = digitCharacter(n2);
-  const std::string_view pattern = marking::twoDigitValue(mn);
-  if (!pattern.empty()) {
-    surface_.setText(Control::resxx, fillTemplate(pattern, {r11, r12, {}}));
+  if (const std::optional<marking::Value> value = marking::twoDigitValue(mn)) {
+    surface_.setText(Control::resxx, valueText(*value, {r11, r12, {}}, language_));
   }
 }
 
@@ -209,9 +222,8 @@ void ResX::rxx3() {
   r11 = digitCharacter(n1);
   r12 = digitCharacter(n2);
   r13 = digitCharacter(n3);
-  const std::string_view pattern = marking::threeDigitValue(mn);
-  if (!pattern.empty()) {
-    surface_.setText(Control::resxx, fillTemplate(pattern, {r11, r12, r13}));
+  if (const std::optional<marking::Value> value = marking::threeDigitValue(mn)) {
+    surface_.setText(Control::resxx, valueText(*value, {r11, r12, r13}, language_));
   }
 }
 

@@ -4,13 +4,15 @@
 #pragma once
 
 #include "surface/control.h"
+#include "surface/language.h"
 
 #include <string>
 
 class ControlSurface;
 
 // The resistor decoder: the decoder state and one handler per wired event.
-// It reads and changes the window only through its control surface.
+// It reads and changes the window only through its control surface, and
+// writes its texts in the language it is given.
 //
 // Handlers are named control_Event after the control and the event that they
 // answer (`dig1_Click`, `stripbutton_Click`; `Form_Load` for start-up), so the
@@ -23,7 +25,7 @@ class ControlSurface;
 // the tolerance band may be painted. Controls keep their names likewise.
 class ResX {
 public:
-  explicit ResX(ControlSurface &surface) : surface_(surface) {}
+  explicit ResX(ControlSurface &surface, Language language = {}) : surface_(surface), language_(language) {}
   ResX(const ResX &) = delete;
   ResX &operator=(const ResX &) = delete;
   ResX(ResX &&) = delete;
@@ -84,7 +86,11 @@ private:
   // Writes the value text of five and six bands: three digits and a multiplier.
   void rxx3();
 
+  // A text as the decoder writes it, in its language.
+  [[nodiscard]] std::string_view text(const Text &text) const { return text.in(language_); }
+
   ControlSurface &surface_;
+  const Language language_;
 
   // The decoder state. Its members keep their established short names, so they
   // carry no suffix; each line says what it holds.

@@ -3,9 +3,10 @@
 
 #pragma once
 
+#include "surface/text.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 // A colour value: 24-bit colour held as 0x00BBGGRR (red in the low byte).
 using Colour = std::uint32_t;
@@ -55,7 +56,7 @@ inline constexpr Colour kUnpaintedBand = 0x00C0FFC0;
 
 // Placeholders that the window starts with and the decoder writes again on
 // every change of the band count: no value yet, no temperature coefficient yet.
-inline constexpr std::string_view kNoValue = "???";
-inline constexpr std::string_view kNoTemperatureCoefficient = "± ?? ppr/1градC";
+inline constexpr Text kNoValue = Text::fixed("???");
+inline constexpr Text kNoTemperatureCoefficient = "± ?? ppr/1градC";
 // The current colour's caption at start-up: black's, as in the palette.
-inline constexpr std::string_view kBlackCaption = "текущий цвет-чёрный";
+inline constexpr Text kBlackCaption = "текущий цвет-чёрный";

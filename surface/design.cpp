@@ -44,14 +44,14 @@ constexpr std::array<Item, kItemCount> kItems{{
     {"curcolor", K::pictureBox, {144, 156, 102, 19}, 0x00000000, kNoColour, "", "", "", F::none, A::left, 24, "текущий цвет", ""},
     {"curcol", K::label, {102, 180, 196, 18}, kButtonFace, kButtonText, kBlackCaption, "", "", F::caption, A::centre, 25},
     {"resxx", K::textBox, {110, 47, 76, 19}, kGrey, kBlackText, kNoValue, "", "", F::output, A::left, 14, "", "номинальное сопротивление"},
-    {"toler", K::textBox, {207, 48, 37, 19}, kGrey, kBlackText, "??", "", "", F::output, A::left, 13, "", "допуск"},
+    {"toler", K::textBox, {207, 48, 37, 19}, kGrey, kBlackText, Text::fixed("??"), "", "", F::output, A::left, 13, "", "допуск"},
     {"ppr", K::label, {246, 48, 96, 21}, kGrey, kBlackText, kNoTemperatureCoefficient, "", "", F::output, A::left, 23, "", "температурный коэффициент сопротивления"},
     // "3 полосы" with a space is the design caption, meant to differ from start-up's "3полосы" (what users
     // see: start-up replaces it before the window is shown) and the selector's "3-полосы", so that the
     // caption tells which of the three wrote it.
     {"stripbutton", K::button, {162, 213, 85, 22}, kGrey, kButtonText, "3 полосы", "", "", F::caption, A::centre, 7},
-    {"Label0", K::label, {73, 45, 37, 21}, kGrey, kBlackText, "Rx=", "", "", F::output, A::centre, 16, "", "", "resxx"},
-    {"Label1", K::label, {186, 46, 20, 21}, kGrey, kBlackText, "±", "", "", F::output, A::centre, 15, "", "", "toler"},
+    {"Label0", K::label, {73, 45, 37, 21}, kGrey, kBlackText, Text::fixed("Rx="), "", "", F::output, A::centre, 16, "", "", "resxx"},
+    {"Label1", K::label, {186, 46, 20, 21}, kGrey, kBlackText, Text::fixed("±"), "", "", F::output, A::centre, 15, "", "", "toler"},
     {"Res0", K::rectangle, {131, 97, 129, 52}, kBody, kWindowText, "", "", "", F::none, A::left, -1},
     {"Res1", K::rectangle, {116, 94, 16, 57}, kBody, kWindowText, "", "", "", F::none, A::left, -1},
     {"Res2", K::rectangle, {259, 95, 16, 57}, kBody, kWindowText, "", "", "", F::none, A::left, -1},
@@ -132,21 +132,21 @@ bool applies(Operation operation, Control control) {
   return false;
 }
 
-std::string boxName(Control box, Colour colour) {
-  std::string name = std::string(kItems[index(box)].accessibleName) + ", ";
+std::string boxName(Control box, Colour colour, Language language) {
+  std::string name = std::string(kItems[index(box)].accessibleName.in(language)) + ", ";
   for (std::size_t i = 0; i < kSwatchCount; ++i) {
     if (kItems[i].back == colour) {
-      return name.append(kItems[i].hover);
+      return name.append(kItems[i].hover.in(language));
     }
   }
-  return name.append("не окрашена");
+  return name.append(Text("не окрашена").in(language));
 }
 
-std::string outputLine(const std::function<std::string(Control)> &textOf, bool coefficientShown) {
+std::string outputLine(const std::function<std::string(Control)> &textOf, bool coefficientShown, Language language) {
   std::string line = textOf(Control::curcol);
   for (const Item &label : kItems) {
     if (const std::optional<Control> field = control(label.buddy)) {
-      line.append(", ").append(label.text).append(" ").append(textOf(*field));
+      line.append(", ").append(label.text.in(language)).append(" ").append(textOf(*field));
     }
   }
   if (coefficientShown) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "surface/control.h"
+#include "surface/language.h"
+#include "surface/text.h"
 
 #include <array>
 #include <functional>
@@ -51,9 +53,9 @@ struct Item {
   Rect rect; // pixels from the top left of the client area
   Colour back;
   Colour fore;
-  std::string_view text;
-  std::string_view tag;
-  std::string_view hover;
+  Text text;
+  std::string_view tag; // read by the decoder, never shown
+  Text hover;
   Face face;
   Align align;
   int tabOrder; // -1: never in the tab order
@@ -61,9 +63,9 @@ struct Item {
   // text, what an output field holds, and the control that a label names.
   // Rows of the design table leave them out; without an initializer g++ warns
   // of each (-Wmissing-field-initializers).
-  std::string_view accessibleName = {}; // NOLINT(readability-redundant-member-init)
-  std::string_view description = {};    // NOLINT(readability-redundant-member-init)
-  std::string_view buddy = {};          // NOLINT(readability-redundant-member-init)
+  Text accessibleName = {};    // NOLINT(readability-redundant-member-init)
+  Text description = {};       // NOLINT(readability-redundant-member-init)
+  std::string_view buddy = {}; // NOLINT(readability-redundant-member-init)
 };
 
 // The addressable controls first, in the order of `Control`, then the two
@@ -77,7 +79,7 @@ std::optional<Control> control(std::string_view name);
 
 struct Window {
   std::string_view name;
-  std::string_view title;
+  Text title;
   int width; // client area, pixels
   int height;
   Colour back;
@@ -95,12 +97,12 @@ bool applies(Operation operation, Control control);
 // How assistive technology names a band or the current colour's box while it
 // shows `colour`: by its own name and the colour's, the colour named as its
 // swatch is, such as "полоса 1, 4-жёлтый", or "полоса 1, не окрашена".
-std::string boxName(Control box, Colour colour);
+std::string boxName(Control box, Colour colour, Language language);
 // What assistive technology is told after a press: the current colour's
 // caption, each output field after the label that names it, and the
 // temperature coefficient while it shows, such as
 // "текущий цвет-жёлтый, Rx= 4?, ± 20%". `textOf` reads a control's caption or
 // text as the window shows it.
-std::string outputLine(const std::function<std::string(Control)> &textOf, bool coefficientShown);
+std::string outputLine(const std::function<std::string(Control)> &textOf, bool coefficientShown, Language language);
 
 } // namespace design

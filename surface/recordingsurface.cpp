@@ -34,10 +34,10 @@ std::string colourText(Colour colour) {
   return buffer.data();
 }
 
-RecordingSurface::RecordingSurface() {
+RecordingSurface::RecordingSurface(Language language) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const design::Item &item = design::items()[i];
-    states_[i] = {item.back, std::string(item.text), std::string(item.tag), true};
+    states_[i] = {item.back, std::string(item.text.in(language)), std::string(item.tag), true};
   }
 }
 

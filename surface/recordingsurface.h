@@ -28,7 +28,8 @@ public:
     bool visible;
   };
 
-  RecordingSurface();
+  // The window's controls as the design makes them, their texts in `language`.
+  explicit RecordingSurface(Language language = {});
 
   void setBackColor(Control control, Colour colour) override;
   [[nodiscard]] Colour backColor(Control control) const override;

@@ -107,7 +107,7 @@ QAccessibleInterface *accessibleInterface(const QString &className, QObject *obj
 }
 
 // A picture box with a click handler is pressed like a button; the others only show their colour.
-QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent) {
+QWidget *createControl(const design::Item &item, bool pressable, Language language, QWidget *parent) {
   using design::Kind;
   QWidget *widget = nullptr;
   switch (item.kind) {
@@ -115,21 +115,21 @@ QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent
     widget = pressable ? new PictureBox(qtColour(item.back), parent) : new ColourBox(qtColour(item.back), parent);
     break;
   case Kind::label: {
-    auto *label = new QLabel(qt(item.text), parent);
+    auto *label = new QLabel(qt(item.text.in(language)), parent);
     label->setAlignment(alignment(item.align));
     label->setAutoFillBackground(true);
     widget = label;
     break;
   }
   case Kind::textBox: {
-    auto *edit = new QLineEdit(qt(item.text), parent);
+    auto *edit = new QLineEdit(qt(item.text.in(language)), parent);
     edit->setFrame(false);
     edit->setAlignment(alignment(item.align));
     widget = edit;
     break;
   }
   case Kind::button: {
-    auto *button = new FlatButton(qt(item.text), parent);
+    auto *button = new FlatButton(qt(item.text.in(language)), parent);
     button->setCursor(Qt::ArrowCursor);
     widget = button;
     break;
@@ -155,16 +155,17 @@ QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent
     }
     widget->setPalette(palette);
   }
-  if (!item.hover.empty()) {
-    widget->setToolTip(qt(item.hover));
+  const std::string_view hover = item.hover.in(language);
+  if (!hover.empty()) {
+    widget->setToolTip(qt(hover));
   }
   // Swatches show no text: assistive technology names them by their hover
   // text. The control surface names the other picture boxes by their colour.
-  if (item.kind == Kind::pictureBox && !item.hover.empty()) {
-    widget->setAccessibleName(qt(item.hover));
+  if (item.kind == Kind::pictureBox && !hover.empty()) {
+    widget->setAccessibleName(qt(hover));
   }
-  if (!item.description.empty()) {
-    widget->setAccessibleDescription(qt(item.description));
+  if (const std::string_view description = item.description.in(language); !description.empty()) {
+    widget->setAccessibleDescription(qt(description));
   }
   if (item.kind == Kind::label) {
     widget->setFocusPolicy(Qt::NoFocus);
@@ -174,11 +175,12 @@ QWidget *createControl(const design::Item &item, bool pressable, QWidget *parent
 
 } // namespace
 
-ResXWindow::ResXWindow() : widgets_(*this, swatchPointer) {
+ResXWindow::ResXWindow(Language language)
+    : language_(language), widgets_(*this, swatchPointer, language), resx_(widgets_, language) {
   QAccessible::installFactory(accessibleInterface); // once: Qt keeps no factory twice
   const design::Window &look = design::window();
   setObjectName(qt(look.name));
-  setWindowTitle(qt(look.title));
+  setWindowTitle(qt(look.title.in(language_)));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(look.width, look.height);
@@ -205,11 +207,11 @@ void ResXWindow::createControls() {
   for (const design::Item *item : order) {
     const auto position = static_cast<std::size_t>(item - design::items().data());
     if (position >= kControlCount) { // the labels that the decoder never addresses
-      createControl(*item, false, this);
+      createControl(*item, false, language_, this);
       continue;
     }
     const auto control = static_cast<Control>(position);
-    QWidget *widget = createControl(*item, ResX::clickHandler(control) != nullptr, this);
+    QWidget *widget = createControl(*item, ResX::clickHandler(control) != nullptr, language_, this);
     widgets_.attach(control, widget);
     if (item->kind == design::Kind::pictureBox && !isSwatch(control)) {
       widgets_.setBackColor(control, item->back); // names it by its colour
@@ -281,7 +283,7 @@ QString ResXWindow::outputLine() const {
     const auto *edit = qobject_cast<const QLineEdit *>(widget);
     return (edit != nullptr ? edit->text() : qobject_cast<const QLabel *>(widget)->text()).toStdString();
   };
-  return qt(design::outputLine(textOf, control(Control::ppr)->isVisible()));
+  return qt(design::outputLine(textOf, control(Control::ppr)->isVisible(), language_));
 }
 
 void ResXWindow::announce(QWidget *pressed) {
@@ -316,10 +318,13 @@ void ResXWindow::open() {
   show();
 }
 
-bool ResXWindow::drawsCyrillic() const {
-  const QChar letter(u'Ж');
-  return QFontMetrics(control(Control::resxx)->font()).inFont(letter) &&
-         QFontMetrics(control(Control::curcol)->font()).inFont(letter);
+bool ResXWindow::drawsItsLetters() const {
+  const auto draws = [](const QWidget *control, const QString &text) {
+    return std::all_of(text.begin(), text.end(), [&](QChar c) { return QFontMetrics(control->font()).inFont(c); });
+  };
+  // A caption and a value, in each face: every letter the language writes with.
+  return draws(control(Control::curcol), qt(kBlackCaption.in(language_))) &&
+         draws(control(Control::resxx), qt(design::item(Control::ppr).text.in(language_)));
 }
 
 void ResXWindow::paintEvent(QPaintEvent * /*event*/) {

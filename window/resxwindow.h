@@ -16,12 +16,13 @@ class ResXWindow final : public QWidget {
   Q_OBJECT
 
 public:
-  ResXWindow();
+  // The window with its texts in `language`.
+  explicit ResXWindow(Language language = {});
 
   // Runs the decoder's start-up, then shows the window centred on the screen.
   void open();
-  // Whether the window's fonts, fallbacks included, can draw its Cyrillic texts.
-  [[nodiscard]] bool drawsCyrillic() const;
+  // Whether the window's fonts, fallbacks included, can draw the letters of its texts.
+  [[nodiscard]] bool drawsItsLetters() const;
 
   [[nodiscard]] QWidget *control(Control control) const { return widgets_.widget(control); }
   // The pointer image that a swatch carries.
@@ -45,8 +46,9 @@ private:
   // Tells assistive technology the outcome of a press.
   void announce(QWidget *pressed);
 
+  const Language language_;
   WindowSurface widgets_;
-  ResX resx_{widgets_};
+  ResX resx_;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // else announcements tell the outcome of a press
   QWidget *described_ = nullptr;           // the control that describes the last press
   Notice *notice_ = nullptr;               // the notification that a screen reader speaks

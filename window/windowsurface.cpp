@@ -35,7 +35,7 @@ void WindowSurface::setBackColor(Control control, Colour colour) {
   }
   box->setBackColor(qtColour(colour));
   if (!isSwatch(control)) { // named with the colour it shows, so that a screen reader can say it
-    box->setAccessibleName(qt(design::boxName(control, colour)));
+    box->setAccessibleName(qt(design::boxName(control, colour, language_)));
   }
 }
 

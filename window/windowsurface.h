@@ -4,6 +4,7 @@
 #pragma once
 
 #include "surface/controlsurface.h"
+#include "surface/language.h"
 
 #include <QCursor>
 
@@ -21,8 +22,9 @@ public:
   // Makes the pointer that a swatch carries.
   using SwatchCursorMaker = QCursor (*)(Control swatch);
 
-  WindowSurface(QWidget &window, SwatchCursorMaker makeSwatchCursor)
-      : window_(window), makeSwatchCursor_(makeSwatchCursor) {}
+  // Names the boxes for assistive technology in `language`.
+  WindowSurface(QWidget &window, SwatchCursorMaker makeSwatchCursor, Language language)
+      : window_(window), makeSwatchCursor_(makeSwatchCursor), language_(language) {}
 
   void attach(Control control, QWidget *widget) { widgets_[index(control)] = widget; }
   [[nodiscard]] QWidget *widget(Control control) const { return widgets_[index(control)]; }
@@ -42,5 +44,6 @@ private:
   QWidget &window_;
   std::array<QWidget *, kControlCount> widgets_{};
   SwatchCursorMaker makeSwatchCursor_;
+  Language language_;
   mutable std::array<std::optional<QCursor>, kSwatchCount> swatchCursors_;
 };

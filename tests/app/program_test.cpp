@@ -64,11 +64,13 @@ TEST(Program, AnswersFromATerminal) {
       {noDisplay + run + " --version", 0, "resx " RESX_VERSION "\n"},
       {noDisplay + run + " --help-all", 0, "platform <platformName[:options]>  QPA plugin..."},
       {noDisplay + run + " --help", 0, "Usage: " + program + " [options]\n..."},
+      {noDisplay + run + " --help", 0, "ru (русский), en (English), de (Deutsch), uk (українська)..."},
+      {noDisplay + run + " --language fr", 2, "resx: unknown language 'fr'; the languages are ru, en, de, uk\n"},
       {run + " --no-such-option", 1, "Unknown option 'no-such-option'.\n..."},
       // With no font to draw them, a warning; the window still opens and runs until stopped.
       {"FONTCONFIG_FILE=" + noFonts() + " timeout 2 " + run, 124,
-       "resx: warning: no installed font has Cyrillic letters, so the window's texts show as empty boxes; install "
-       "fonts-dejavu-core\n..."},
+       "resx: warning: no installed font has the letters of the window's texts, so they show as empty boxes; "
+       "install fonts-dejavu-core\n..."},
   };
   for (const Row &row : rows) {
     SCOPED_TRACE(row.command);

@@ -9,21 +9,34 @@
 #include <cstdlib>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 using namespace std::chrono_literals;
 
-// The real program under a private X server, started and closed as a user would.
+// The real program under a private X server, started and closed as a user
+// would, in the language that the user's environment asks for.
 TEST(Program, OpensItsWindowAndExitsCleanlyWhenClosed) {
   const XSession session;
   ASSERT_TRUE(session.ok()) << "Xvfb did not start";
-  const pid_t pid = session.launch(RESX_PROGRAM);
-  const auto window = session.waitForWindow("Цветовая маркировка по ГОСT175-72 и 62IEC", 10s);
-  ASSERT_TRUE(window) << "no window with the program's title appeared";
-  EXPECT_EQ(window->width, 347);
-  EXPECT_EQ(window->height, 262);
-  session.close(*window);
-  EXPECT_EQ(XSession::waitForExit(pid, 10s), 0); // ample under the sanitizers on a busy machine
+  const std::pair<std::vector<std::string>, const char *> rows[] = {
+      {{}, "Цветовая маркировка по ГОСT175-72 и 62IEC"}, // the tests' C.UTF-8: no language asked
+      {{"LC_ALL=", "LANG=en_US.UTF-8"}, "Resistor colour code to GOST 175-72 and IEC 62"},
+      {{"LANGUAGE=fr:de"}, "Widerstands-Farbcode nach GOST 175-72 und IEC 62"},
+      {{"LC_ALL=uk_UA.UTF-8"}, "Кольорове маркування резисторів за ГОСТ 175-72 та IEC 62"},
+      {{"LC_ALL=fr_FR.UTF-8"}, "Resistor colour code to GOST 175-72 and IEC 62"},
+  };
+  for (const auto &[environment, title] : rows) {
+    const pid_t pid = session.launch(RESX_PROGRAM, environment);
+    const auto window = session.waitForWindow(title, 10s);
+    ASSERT_TRUE(window) << "no window titled " << title << " appeared";
+    EXPECT_EQ(window->width, 347);
+    EXPECT_EQ(window->height, 262);
+    session.close(*window);
+    EXPECT_EQ(XSession::waitForExit(pid, 10s), 0); // ample under the sanitizers on a busy machine
+  }
 }
 
 namespace {
