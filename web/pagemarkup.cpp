@@ -28,38 +28,57 @@ std::string_view generic(design::Generic family) {
 // The class that gives an element its face.
 std::string_view faceClass(design::Face face) { return face == design::Face::caption ? "caption" : "output"; }
 
-// A design face as a rule for its class: `.caption{font:bold 8.25pt "MS Sans Serif",sans-serif}`.
+// A length of `pixels` design pixels: calc(17*var(--u)), where --u is one
+// CSS pixel with a mouse and grows on a touch screen (fixedStyle).
+std::string length(double pixels) {
+  std::array<char, 16> number{};
+  std::snprintf(number.data(), number.size(), "%g", pixels);
+  return "calc(" + std::string(number.data()) + "*var(--u))";
+}
+
+// A design face as a rule for its class: `.caption{font:bold calc(11*var(--u)) "MS Sans Serif",sans-serif}`
+// (a point is 4/3 of a CSS pixel).
 std::string faceRule(design::Face face) {
   const design::Font &font = design::font(face);
-  std::array<char, 16> points{};
-  std::snprintf(points.data(), points.size(), "%g", font.points);
-  return "." + std::string(faceClass(face)) + "{font:" + (font.bold ? "bold " : "") + points.data() + "pt \"" +
-         std::string(font.family) + "\"," + std::string(generic(font.generic)) + "}";
+  return "." + std::string(faceClass(face)) + "{font:" + (font.bold ? "bold " : "") + length(font.points * 4 / 3) +
+         " \"" + std::string(font.family) + "\"," + std::string(generic(font.generic)) + "}";
 }
 
 // The style sheet's fixed part: the window centred, controls placed from
 // their top left, the faces, the flat button (class push), and focus marks for
 // the keyboard only (:focus-visible): a black frame lined with white stands
-// out from any colour. Boxes and rectangles go by their classes, box and rect;
-// the live region is kept off the screen.
+// out from any colour. Boxes and rectangles go by their classes, box and rect.
+// On a touch screen (a coarse pointer) the window grows to the largest size
+// that fits the viewport, so its boxes are easier to tap. The window shows
+// once it answers (its WebAssembly takes the aria-busy mark away), so without
+// JavaScript only the line that asks for it shows. Under a contrast theme
+// (forced colours) the boxes and the resistor keep their colours, which are
+// the content; texts, borders and the focus mark follow the theme. Text that
+// only assistive technology reads is kept off the screen (class unseen).
 std::string fixedStyle() {
   const std::string window = "#" + std::string(design::window().name);
   return "html{-webkit-text-size-adjust:100%;text-size-adjust:100%}"
          "body{margin:0;padding:8px 0}" +
-         window + "{position:relative;margin:0 auto;overflow:hidden}" + window +
+         window + "{--u:1px;position:relative;margin:0 auto;overflow:hidden}" + window +
+         "[aria-busy]{visibility:hidden}"
+         "@media (pointer:coarse){" +
+         window + "{--u:min((100vw - 16px) / 347, (100dvh - 16px) / 262)}}" + window +
          ">*{position:absolute;box-sizing:border-box;margin:0;padding:0;border:0;white-space:nowrap}" +
-         faceRule(design::Face::caption) + faceRule(design::Face::output) + window +
-         ">input{padding:0 2px}"
+         faceRule(design::Face::caption) + faceRule(design::Face::output) + window + ">input{padding:0 " + length(2) +
+         "}"
          ".box,.push{cursor:default}"
+         ".box,.rect{forced-color-adjust:none}"
          ".box:focus{outline:none}"
-         ".box:focus-visible{outline:1px solid #000;outline-offset:-1px;box-shadow:inset 0 0 0 2px #fff}" +
+         ".box:focus-visible{outline:1px solid #000;outline-offset:-1px;box-shadow:inset 0 0 0 2px #fff}"
+         "@media (forced-colors:active){.box:focus-visible{outline-color:Highlight;box-shadow:inset 0 0 0 2px "
+         "Canvas}}" +
          window +
          ">.push{border:1px solid}"
          ".push:active{filter:brightness(87%)}"
          ".push:focus{outline:none}"
          ".push:focus-visible{outline:1px dotted;outline-offset:-4px}" +
-         window + ">.rect{border:1px solid}#" + std::string(kAnnouncementId) +
-         "{position:absolute;width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}";
+         window + ">.rect{border:1px solid}" + window +
+         ">.unseen{width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}";
 }
 
 std::string escaped(std::string_view text) {
@@ -75,18 +94,16 @@ std::string escaped(std::string_view text) {
   return out;
 }
 
-std::string px(int value) { return std::to_string(value) + "px"; }
-
 // The item's place, colours and face as one rule of the style sheet.
 std::string rule(const Item &item, Colour back) {
-  std::string css = "#" + std::string(item.name) + "{left:" + px(item.rect.left) + ";top:" + px(item.rect.top) +
-                    ";width:" + px(item.rect.width) + ";height:" + px(item.rect.height) +
+  std::string css = "#" + std::string(item.name) + "{left:" + length(item.rect.left) + ";top:" + length(item.rect.top) +
+                    ";width:" + length(item.rect.width) + ";height:" + length(item.rect.height) +
                     ";background:" + cssColour(back);
   if (item.kind == Kind::rectangle) { // the outline
     css += ";color:" + cssColour(item.fore);
   }
   if (item.kind == Kind::label) { // one line, centred from top to bottom
-    css += ";line-height:" + px(item.rect.height);
+    css += ";line-height:" + length(item.rect.height);
   }
   if (item.face != design::Face::none) {
     css += ";color:" + cssColour(item.fore) +
@@ -109,16 +126,19 @@ std::string element(const Item &item, const Shown &shown) {
   const std::string face = std::string(faceClass(item.face));
   const std::string text = escaped(shown.text);
   std::string attributes = shown.visible ? "" : " hidden";
-  if (!item.description.empty()) {
-    attributes += R"( aria-description=")" + escaped(item.description) + '"';
+  if (!item.description.empty()) { // what an output field holds, in an element of its own (description)
+    attributes += R"( aria-describedby=")" + std::string(item.name) + R"(-description")";
   }
   switch (item.kind) {
   case Kind::pictureBox: {
     const Control control = design::control(item.name).value();
     const std::string name = item.hover.empty() ? design::boxName(control, shown.back) : std::string(item.hover);
     const std::string named = R"( aria-label=")" + escaped(name) + '"' + attributes;
-    if (ResX::clickHandler(control) == nullptr) { // shows the current colour: an image, never pressed
-      return "<div " + id + R"( class="box" role="img" tabindex="0")" + named + "></div>";
+    // The current colour: an image, never pressed, and no stop of the tab
+    // order, unlike on the desktop: it would be a stop with nothing to do,
+    // and what it shows, the caption below it says, and every pick announces.
+    if (ResX::clickHandler(control) == nullptr) {
+      return "<div " + id + R"( class="box" role="img")" + named + "></div>";
     }
     const std::string hover = item.hover.empty() ? "" : R"( title=")" + escaped(item.hover) + '"';
     return R"(<button type="button" )" + id + R"( class="box")" + hover + named + "></button>";
@@ -142,6 +162,13 @@ std::string element(const Item &item, const Shown &shown) {
   return {};
 }
 
+// The element that describes an output field to assistive technology
+// (aria-describedby): unseen, and outside the tab order.
+std::string description(const Item &item) {
+  return R"(<span id=")" + std::string(item.name) + R"(-description" class="unseen">)" + escaped(item.description) +
+         "</span>";
+}
+
 // The window's icon at its size, as a link in the page's head.
 std::string iconLink(const pointerart::Image &icon) {
   const std::string size = std::to_string(icon.size);
@@ -162,7 +189,7 @@ std::string pageMarkup(std::string_view script) {
 
   const design::Window &window = design::window();
   std::string style = fixedStyle();
-  style += "#ResX{width:" + px(window.width) + ";height:" + px(window.height) +
+  style += "#" + std::string(window.name) + "{width:" + length(window.width) + ";height:" + length(window.height) +
            ";background:" + cssColour(window.back) + "}";
   std::string controls;
   for (const Item *item : order) {
@@ -173,6 +200,9 @@ std::string pageMarkup(std::string_view script) {
     }
     style += rule(*item, shown.back);
     controls += element(*item, shown);
+    if (!item->description.empty()) {
+      controls += description(*item);
+    }
   }
   // Every swatch's pointer as a custom property named after the swatch, so
   // that a pick only names it (WebSurface::setWindowCursor); the window's
@@ -187,21 +217,24 @@ std::string pageMarkup(std::string_view script) {
       started.windowCursor()
           ? R"( style="cursor:var(--)" + std::string(design::item(*started.windowCursor()).name) + ")\""
           : "";
-  // Busy until the page's WebAssembly has wired the controls.
+  // The window is the page's main landmark, headed by its title, which shows
+  // only to assistive technology, as on the desktop it shows in the title bar;
+  // busy until the page's WebAssembly has wired the controls. The live region
+  // lies in it, unseen.
   return R"(<!doctype html>
 <html lang="ru">
 <head>
 <meta charset="utf-8">
+<meta http-equiv="Content-Security-Policy" content=")" +
+         std::string(kSecurityPolicy) + R"(">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>)" +
          escaped(window.title) + "</title>\n" + iconLink(pointerart::smallWindowIcon()) +
          iconLink(pointerart::windowIcon()) + "<style>" + style + "</style>\n</head>\n<body>\n" +
-         "<noscript><p>Для работы этой страницы нужен JavaScript.</p></noscript>\n<div id=\"" +
-         std::string(window.name) + "\"" + cursor + R"( aria-busy="true">)" + controls +
-         R"(</div>
-<div id=")" +
-         std::string(kAnnouncementId) +
-         R"(" aria-live="polite"></div>
+         "<noscript><p>Для работы этой страницы нужен JavaScript.</p></noscript>\n<main id=\"" +
+         std::string(window.name) + "\"" + cursor + R"( aria-busy="true"><h1 class="unseen">)" + escaped(window.title) +
+         "</h1>" + controls + R"(<div id=")" + std::string(kAnnouncementId) +
+         R"(" class="unseen" aria-live="polite"></div></main>
 )" + std::string(script) +
          "\n</body>\n</html>\n";
 }

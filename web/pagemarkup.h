@@ -16,6 +16,16 @@
 // page's script goes.
 std::string pageMarkup(std::string_view script);
 
+// What the page may do: nothing beyond itself. Its one inline script is
+// allowed by its hash, which the build writes into the empty 'sha256-' once
+// the script is final (web/seal.cjs); its WebAssembly is compiled from the
+// script's own bytes ('wasm-unsafe-eval'); styles are inline, images data
+// URLs, and the site's manifest, its icons and its service worker come from
+// its own origin.
+inline constexpr std::string_view kSecurityPolicy =
+    "default-src 'none'; script-src 'sha256-' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src data: 'self'; "
+    "manifest-src 'self'; worker-src 'self'";
+
 // The id of the page's live region, through which assistive technology hears
 // the outcome of each press.
 inline constexpr std::string_view kAnnouncementId = "announcement";
