@@ -94,9 +94,11 @@ web-suite: web browser-packages
 web-bench: web browser-packages
 	cmake --build --preset web --target run_benchmarks -j 1
 
-# The window after a short decoding, rendered offscreen for the README.
+# The window after a short decoding, rendered offscreen for the README, in
+# Russian and in English.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/xdg-runtime $(BUILD_DIR)/tools/resx_screenshot docs/window.png
+	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/xdg-runtime $(BUILD_DIR)/tools/resx_screenshot docs/window-en.png en
 
 clean:
 	rm -rf build

@@ -32,10 +32,10 @@ int main(int argc, char *argv[]) {
   const FirstPaintQuit quit(window);
   window.setFixedSize(design::window().width, design::window().height);
   const design::Item &caption = design::item(Control::curcol);
-  QLabel label(qt(caption.text), &window);
+  QLabel label(qt(caption.text.in(Language())), &window);
   place(label, caption);
   const design::Item &output = design::item(Control::resxx);
-  QLineEdit edit(qt(output.text), &window);
+  QLineEdit edit(qt(output.text.in(Language())), &window);
   place(edit, output);
   window.show();
   return QApplication::exec();

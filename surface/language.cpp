@@ -7,6 +7,8 @@
 
 #include <cctype>
 
+Language Language::fallback() { return find("en").value_or(Language()); }
+
 std::string_view Language::name() const { return Text("the language's own name", "русский").in(*this); }
 
 Language preferredLanguage(const std::vector<std::string> &userLanguages) {
@@ -20,7 +22,5 @@ Language preferredLanguage(const std::vector<std::string> &userLanguages) {
     }
     namesAny = namesAny || (!primary.empty() && primary != "c" && primary != "posix");
   }
-  // English is the fallback where no language the program speaks is wanted:
-  // the one most users read after their own.
-  return namesAny ? Language::find("en").value_or(Language()) : Language();
+  return namesAny ? Language::fallback() : Language();
 }

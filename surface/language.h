@@ -38,6 +38,10 @@ public:
     return languages;
   }
 
+  // English, where the program speaks none of the languages a user wants:
+  // the language most users read after their own.
+  static Language fallback();
+
   [[nodiscard]] constexpr std::string_view code() const { return catalogue::kLanguages[index_]; }
   // The language's name in itself ("русский"), as the catalogue has it.
   [[nodiscard]] std::string_view name() const;

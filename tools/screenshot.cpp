@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders the window after a short decoding to a PNG, for the README:
-// four bands, yellow, violet, red and a gold tolerance band.
+// four bands, yellow, violet, red and a gold tolerance band; in Russian, or in
+// the language whose code follows.
+#include "surface/language.h"
 #include "window/resxwindow.h"
 
 #include <QApplication>
@@ -13,14 +15,16 @@
 #include <QTest>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char *argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+  const std::optional<Language> language = argc == 3 ? Language::find(argv[2]) : Language();
+  if ((argc != 2 && argc != 3) || !language) {
+    std::fprintf(stderr, "usage: %s OUTPUT.png [LANGUAGE]\n", argv[0]);
     return 2;
   }
   QApplication app(argc, argv);
-  ResXWindow window;
+  ResXWindow window(*language);
   window.open();
   const auto click = [&window](Control control) { QTest::mouseClick(window.control(control), Qt::LeftButton); };
   using enum Control;

@@ -32,7 +32,11 @@ std::string manifest() {
     icons += std::string(icons.empty() ? "" : ",\n    ") + R"({"src": ")" + icon.file + R"(", "sizes": ")" + size +
              "x" + size + R"(", "type": "image/png"})";
   }
-  return "{\n  \"name\": " + quoted(window.title) + ",\n  \"short_name\": " + quoted(window.name) +
+  // Named as the desktop's menu names the program where no translation is
+  // asked for: in English.
+  const Language language = Language::fallback();
+  return "{\n  \"name\": " + quoted(Text("Цветовая маркировка резисторов").in(language)) +
+         ",\n  \"lang\": " + quoted(language.code()) + ",\n  \"short_name\": " + quoted(window.name) +
          ",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n  \"display\": \"standalone\",\n  \"background_color\": " +
          colour + ",\n  \"theme_color\": " + colour + ",\n  \"icons\": [\n    " + icons + "\n  ]\n}\n";
 }

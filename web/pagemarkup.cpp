@@ -20,6 +20,10 @@ namespace {
 using design::Item;
 using design::Kind;
 
+// The markup shows the source language's texts; the page writes another's
+// when it starts (WebWindow).
+std::string_view shown(const Text &text) { return text.in(Language()); }
+
 // The generic CSS family that stands in for a design face.
 std::string_view generic(design::Generic family) {
   return family == design::Generic::sansSerif ? "sans-serif" : "serif";
@@ -127,12 +131,13 @@ std::string element(const Item &item, const Shown &shown) {
   const std::string text = escaped(shown.text);
   std::string attributes = shown.visible ? "" : " hidden";
   if (!item.description.empty()) { // what an output field holds, in an element of its own (description)
-    attributes += R"( aria-describedby=")" + std::string(item.name) + R"(-description")";
+    attributes += R"( aria-describedby=")" + descriptionId(item.name) + '"';
   }
   switch (item.kind) {
   case Kind::pictureBox: {
     const Control control = design::control(item.name).value();
-    const std::string name = item.hover.empty() ? design::boxName(control, shown.back) : std::string(item.hover);
+    const std::string name =
+        item.hover.empty() ? design::boxName(control, shown.back, Language()) : std::string(::shown(item.hover));
     const std::string named = R"( aria-label=")" + escaped(name) + '"' + attributes;
     // The current colour: an image, never pressed, and no stop of the tab
     // order, unlike on the desktop: it would be a stop with nothing to do,
@@ -140,7 +145,7 @@ std::string element(const Item &item, const Shown &shown) {
     if (ResX::clickHandler(control) == nullptr) {
       return "<div " + id + R"( class="box" role="img")" + named + "></div>";
     }
-    const std::string hover = item.hover.empty() ? "" : R"( title=")" + escaped(item.hover) + '"';
+    const std::string hover = item.hover.empty() ? "" : R"( title=")" + escaped(::shown(item.hover)) + '"';
     return R"(<button type="button" )" + id + R"( class="box")" + hover + named + "></button>";
   }
   case Kind::label:
@@ -165,7 +170,7 @@ std::string element(const Item &item, const Shown &shown) {
 // The element that describes an output field to assistive technology
 // (aria-describedby): unseen, and outside the tab order.
 std::string description(const Item &item) {
-  return R"(<span id=")" + std::string(item.name) + R"(-description" class="unseen">)" + escaped(item.description) +
+  return R"(<span id=")" + descriptionId(item.name) + R"(" class="unseen">)" + escaped(shown(item.description)) +
          "</span>";
 }
 
@@ -193,7 +198,7 @@ std::string pageMarkup(std::string_view script) {
            ";background:" + cssColour(window.back) + "}";
   std::string controls;
   for (const Item *item : order) {
-    Shown shown{item->back, item->text, true};
+    Shown shown{item->back, ::shown(item->text), true};
     if (const std::optional<Control> control = design::control(item->name)) {
       const RecordingSurface::State &state = started.state(*control);
       shown = {state.back, state.text, state.visible};
@@ -217,23 +222,31 @@ std::string pageMarkup(std::string_view script) {
       started.windowCursor()
           ? R"( style="cursor:var(--)" + std::string(design::item(*started.windowCursor()).name) + ")\""
           : "";
+  // Without JavaScript no language can be chosen: the line that says so is
+  // there in every language.
+  std::string noScript;
+  for (const Language language : Language::all()) {
+    noScript += R"(<p lang=")" + std::string(language.code()) + R"(">)" +
+                escaped(Text("Для работы этой страницы нужен JavaScript.").in(language)) + "</p>";
+  }
+  const std::string title = escaped(shown(window.title));
   // The window is the page's main landmark, headed by its title, which shows
   // only to assistive technology, as on the desktop it shows in the title bar;
   // busy until the page's WebAssembly has wired the controls. The live region
   // lies in it, unseen.
   return R"(<!doctype html>
-<html lang="ru">
+<html lang=")" +
+         std::string(Language().code()) + R"(">
 <head>
 <meta charset="utf-8">
 <meta http-equiv="Content-Security-Policy" content=")" +
          std::string(kSecurityPolicy) + R"(">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>)" +
-         escaped(window.title) + "</title>\n" + iconLink(pointerart::smallWindowIcon()) +
-         iconLink(pointerart::windowIcon()) + "<style>" + style + "</style>\n</head>\n<body>\n" +
-         "<noscript><p>Для работы этой страницы нужен JavaScript.</p></noscript>\n<main id=\"" +
-         std::string(window.name) + "\"" + cursor + R"( aria-busy="true"><h1 class="unseen">)" + escaped(window.title) +
-         "</h1>" + controls + R"(<div id=")" + std::string(kAnnouncementId) +
+         title + "</title>\n" + iconLink(pointerart::smallWindowIcon()) + iconLink(pointerart::windowIcon()) +
+         "<style>" + style + "</style>\n</head>\n<body>\n<noscript>" + noScript + "</noscript>\n<main id=\"" +
+         std::string(window.name) + "\"" + cursor + R"( aria-busy="true"><h1 class="unseen">)" + title + "</h1>" +
+         controls + R"(<div id=")" + std::string(kAnnouncementId) +
          R"(" class="unseen" aria-live="polite"></div></main>
 )" + std::string(script) +
          "\n</body>\n</html>\n";

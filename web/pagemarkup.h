@@ -26,6 +26,10 @@ inline constexpr std::string_view kSecurityPolicy =
     "default-src 'none'; script-src 'sha256-' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src data: 'self'; "
     "manifest-src 'self'; worker-src 'self'";
 
+// The id of the element that describes an output field to assistive
+// technology (aria-describedby), by the field's name.
+inline std::string descriptionId(std::string_view name) { return std::string(name) + "-description"; }
+
 // The id of the page's live region, through which assistive technology hears
 // the outcome of each press.
 inline constexpr std::string_view kAnnouncementId = "announcement";

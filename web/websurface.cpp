@@ -17,7 +17,8 @@ val byId(std::string_view id) { return val::global("document").call<val>("getEle
 
 } // namespace
 
-WebSurface::WebSurface() : window_(byId(design::window().name)), elements_(kControlCount, val::undefined()) {
+WebSurface::WebSurface(Language language)
+    : window_(byId(design::window().name)), elements_(kControlCount, val::undefined()), language_(language) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
     back_[i] = design::items()[i].back;
   }
@@ -41,7 +42,7 @@ void WebSurface::setBackColor(Control control, Colour colour) {
   }
   element(control)["style"].set("backgroundColor", cssColour(colour));
   if (!isSwatch(control)) {
-    element(control).call<void>("setAttribute", std::string("aria-label"), design::boxName(control, colour));
+    element(control).call<void>("setAttribute", std::string("aria-label"), design::boxName(control, colour, language_));
   }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "surface/controlsurface.h"
+#include "surface/language.h"
 
 #include <emscripten/val.h>
 
@@ -16,7 +17,8 @@
 // does not apply to its control (design::applies) leaves it unchanged.
 class WebSurface final : public ControlSurface {
 public:
-  WebSurface();
+  // Names the boxes for assistive technology in `language`.
+  explicit WebSurface(Language language);
 
   // The control's element, looked up when first asked for: a click needs
   // only a few, and start-up none.
@@ -43,4 +45,5 @@ private:
   // only as text.
   std::array<Colour, kControlCount> back_{};
   bool pageWrites_ = true;
+  Language language_;
 };

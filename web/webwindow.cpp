@@ -9,18 +9,70 @@
 #include <emscripten/html5.h>
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 using emscripten::val;
 
-WebWindow::WebWindow()
-    : announcement_(val::global("document").call<val>("getElementById", std::string(kAnnouncementId))) {}
+namespace {
+
+val byId(std::string_view id) { return val::global("document").call<val>("getElementById", std::string(id)); }
+
+// The language that the address names (?lang=de), where it names one the
+// page speaks; else the first of the browser's that it speaks.
+Language pageLanguage() {
+  const val asked =
+      val::global("URLSearchParams").new_(val::global("location")["search"]).call<val>("get", val("lang"));
+  if (asked.isString()) {
+    if (const std::optional<Language> language = Language::find(asked.as<std::string>())) {
+      return *language;
+    }
+  }
+  return preferredLanguage(emscripten::vecFromJSArray<std::string>(val::global("navigator")["languages"]));
+}
+
+} // namespace
+
+WebWindow::WebWindow() : language_(pageLanguage()), announcement_(byId(kAnnouncementId)) {}
+
+void WebWindow::translate() const {
+  const val document = val::global("document");
+  const std::string title(design::window().title.in(language_));
+  document.set("title", title);
+  document["documentElement"].set("lang", std::string(language_.code()));
+  document.call<val>("querySelector", std::string("h1")).set("textContent", title);
+  for (const design::Item &item : design::items()) {
+    const val element = byId(item.name);
+    const std::optional<Control> control = design::control(item.name);
+    if (!item.hover.empty()) {
+      element.set("title", std::string(item.hover.in(language_)));
+      element.call<void>("setAttribute", std::string("aria-label"), std::string(item.hover.in(language_)));
+    } else if (item.kind == design::Kind::pictureBox) { // named by its colour
+      element.call<void>("setAttribute", std::string("aria-label"), design::boxName(*control, item.back, language_));
+    }
+    if (item.kind == design::Kind::textBox) {
+      element.set("value", std::string(item.text.in(language_)));
+    } else if (item.kind != design::Kind::pictureBox && item.kind != design::Kind::rectangle) {
+      element.set("textContent", std::string(item.text.in(language_)));
+    }
+    if (!item.description.empty()) {
+      byId(descriptionId(item.name)).set("textContent", std::string(item.description.in(language_)));
+    }
+  }
+}
 
 void WebWindow::open() {
-  // The page's markup already shows start-up's outcome, written from the same
-  // start-up (pageMarkup), with the pointers and icon: start-up sets the
-  // decoder's state alone.
-  surface_.setPageWrites(false);
+  // The page's markup already shows start-up's outcome in the source
+  // language, written from the same start-up (pageMarkup), with the pointers
+  // and icon: in that language start-up sets the decoder's state alone. In
+  // another, the design's texts are written in it first, then start-up writes
+  // its own over them, as on the desktop.
+  const bool translated = language_ != Language();
+  if (translated) {
+    translate();
+  }
+  surface_.setPageWrites(translated);
   resx_.Form_Load();
   surface_.setPageWrites(true);
   for (std::size_t i = 0; i < kControlCount; ++i) {
@@ -49,5 +101,5 @@ void WebWindow::press(Control control) {
         .as<std::string>();
   };
   const bool coefficientShown = !surface_.element(Control::ppr)["hidden"].as<bool>();
-  announcement_.set("textContent", design::outputLine(textOf, coefficientShown));
+  announcement_.set("textContent", design::outputLine(textOf, coefficientShown, language_));
 }

@@ -11,7 +11,8 @@
 #include <array>
 
 // The window on the page: the decoder on the page's elements, with clicks,
-// taps and the keys that press a button forwarded to the decoder's handlers.
+// taps and the keys that press a button forwarded to the decoder's handlers,
+// in the language the page's address (?lang=de) or else the browser asks for.
 class WebWindow {
 public:
   WebWindow();
@@ -25,9 +26,13 @@ private:
     Control control;
   };
   void press(Control control);
+  // Writes the design's texts in the window's language over the source
+  // language's, which the markup holds.
+  void translate() const;
 
-  WebSurface surface_;
-  ResX resx_{surface_};
+  Language language_;
+  WebSurface surface_{language_};
+  ResX resx_{surface_, language_};
   std::array<Press, kControlCount> presses_{};
   emscripten::val announcement_; // the page's live region
 };

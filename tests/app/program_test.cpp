@@ -64,7 +64,7 @@ TEST(Program, AnswersFromATerminal) {
       {noDisplay + run + " --version", 0, "resx " RESX_VERSION "\n"},
       {noDisplay + run + " --help-all", 0, "platform <platformName[:options]>  QPA plugin..."},
       {noDisplay + run + " --help", 0, "Usage: " + program + " [options]\n..."},
-      {noDisplay + run + " --help", 0, "ru (русский), en (English), de (Deutsch), uk (українська)..."},
+      {noDisplay + run + " --help", 0, "--language <code>  The window's language: ru (русский), en (English), de..."},
       {noDisplay + run + " --language fr", 2, "resx: unknown language 'fr'; the languages are ru, en, de, uk\n"},
       {run + " --no-such-option", 1, "Unknown option 'no-such-option'.\n..."},
       // With no font to draw them, a warning; the window still opens and runs until stopped.

@@ -32,7 +32,7 @@ void step(const char *before, const RecordingSurface &surface, const std::string
         ? std::printf("null")
         : std::printf("\"rgb(%u, %u, %u)\"", s.back & 0xFFU, (s.back >> 8U) & 0xFFU, s.back >> 16U);
     std::printf(",\"text\":\"%s\",\"visible\":%s,\"title\":\"%s\"}", s.text.c_str(), s.visible ? "true" : "false",
-                design::items()[i].hover.data());
+                std::string(design::items()[i].hover.in(Language())).c_str());
   }
   std::printf("}}");
 }
@@ -61,8 +61,8 @@ int main(int argc, char *argv[]) {
       const std::optional<Control> control = design::control(name);
       if (control && ResX::clickHandler(*control) != nullptr && surface.state(*control).visible) {
         (resx.*ResX::clickHandler(*control))();
-        line =
-            design::outputLine([&](Control c) { return surface.state(c).text; }, surface.state(Control::ppr).visible);
+        line = design::outputLine([&](Control c) { return surface.state(c).text; }, surface.state(Control::ppr).visible,
+                                  Language());
       }
       step(",", surface, line);
     }

@@ -67,8 +67,8 @@ TEST(WindowDesign, EveryControlIsCreatedFromItsDesignValues) {
       EXPECT_EQ(widget, window.control(static_cast<Control>(i)));
     }
     EXPECT_EQ(widget->geometry(), QRect(item.rect.left, item.rect.top, item.rect.width, item.rect.height));
-    EXPECT_EQ(widget->toolTip().toStdString(), item.hover);
-    EXPECT_EQ(shownText(widget).toStdString(), item.text);
+    EXPECT_EQ(widget->toolTip().toStdString(), item.hover.in(Language()));
+    EXPECT_EQ(shownText(widget).toStdString(), item.text.in(Language()));
     EXPECT_TRUE(widget->isVisibleTo(&window));
     if (!design::isSystemColour(item.back)) {
       // Inside the button's one-pixel outline, above any text.

@@ -87,7 +87,7 @@ TEST(Soak, TwoThousandRealClicks) {
   ASSERT_TRUE(session.ok()) << "Xvfb did not start";
   const pid_t pid = session.launch(RESX_PROGRAM);
   ASSERT_GT(pid, 0);
-  const auto window = session.waitForWindow(std::string(design::window().title), 10s);
+  const auto window = session.waitForWindow(std::string(design::window().title.in(Language())), 10s);
   ASSERT_TRUE(window) << "no window with the program's title appeared";
   const auto origin = session.origin(*window);
   ASSERT_TRUE(origin);
@@ -131,7 +131,7 @@ TEST(Soak, TwoThousandRealClicks) {
     EXPECT_LT(late - early, kGrowthKiB);
   }
 
-  const auto geometry = session.waitForWindow(std::string(design::window().title), 1s);
+  const auto geometry = session.waitForWindow(std::string(design::window().title.in(Language())), 1s);
   ASSERT_TRUE(geometry);
   EXPECT_EQ(geometry->width, design::window().width);
   EXPECT_EQ(geometry->height, design::window().height);
