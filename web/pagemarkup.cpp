@@ -49,7 +49,8 @@ std::string faceRule(design::Face face) {
 }
 
 // The style sheet's fixed part: the window centred, controls placed from
-// their top left, the faces, the flat button (class push), and focus marks for
+// their top left with no padding (the output fields need all their width, as
+// on the desktop), the faces, the flat button (class push), and focus marks for
 // the keyboard only (:focus-visible): a black frame lined with white stands
 // out from any colour. Boxes and rectangles go by their classes, box and rect.
 // On a touch screen (a coarse pointer) the window grows to the largest size
@@ -68,8 +69,7 @@ std::string fixedStyle() {
          "@media (pointer:coarse){" +
          window + "{--u:min((100vw - 16px) / 347, (100dvh - 16px) / 262)}}" + window +
          ">*{position:absolute;box-sizing:border-box;margin:0;padding:0;border:0;white-space:nowrap}" +
-         faceRule(design::Face::caption) + faceRule(design::Face::output) + window + ">input{padding:0 " + length(2) +
-         "}"
+         faceRule(design::Face::caption) + faceRule(design::Face::output) +
          ".box,.push{cursor:default}"
          ".box,.rect{forced-color-adjust:none}"
          ".box:focus{outline:none}"

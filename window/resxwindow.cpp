@@ -125,6 +125,11 @@ QWidget *createControl(const design::Item &item, bool pressable, Language langua
     auto *edit = new QLineEdit(qt(item.text.in(language)), parent);
     edit->setFrame(false);
     edit->setAlignment(alignment(item.align));
+    // Qt keeps two pixels free on either side of a line edit's text, which
+    // the design's 37-pixel tolerance field needs for "0,25%" in its face:
+    // else Qt scrolls the text to its end and the leading "0" is lost. With
+    // no frame, on the window's own grey, the field's edge does not show.
+    edit->setTextMargins(-2, 0, -2, 0);
     widget = edit;
     break;
   }

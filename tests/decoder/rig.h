@@ -11,12 +11,13 @@
 #include <utility>
 #include <vector>
 
-// A decoder on a recording surface, started up, with click helpers.
+// A decoder on a recording surface, started up, with click helpers; its texts
+// in `language`.
 struct Rig {
   RecordingSurface surface;
-  ResX resx{surface};
+  ResX resx;
 
-  Rig() { resx.Form_Load(); }
+  explicit Rig(Language language = {}) : surface(language), resx(surface, language) { resx.Form_Load(); }
 
   // Clicks a wired control; a control without a handler is a mistake in the test.
   void click(Control control) {

@@ -3,6 +3,7 @@
 
 #include "surface/design.h"
 #include "surface/pointerart.h"
+#include "tests/support/everytext.h"
 #include "tests/window/qtprint.h"
 #include "tests/window/showntext.h"
 #include "window/pointerimages.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,6 +154,28 @@ TEST(WindowDesign, EveryTextReadsAndSitsAsDrawn) {
       EXPECT_TRUE(left <= 4 && left < right) << "free columns: " << left << " left, " << right << " right";
     } else {
       EXPECT_LE(std::abs(right - left), 2) << "free columns: " << left << " left, " << right << " right";
+    }
+  }
+}
+
+// Every text that a control shows, in every language, fits inside it in the
+// control's face: a line edit keeps two pixels free on either side but for
+// its text margins, the button its outline.
+TEST(WindowDesign, EveryTextFitsItsControlInEveryLanguage) {
+  for (const Language language : Language::all()) {
+    const ResXWindow window(language);
+    for (const auto &[control, texts] : everyText(language)) {
+      const QWidget *widget = window.control(control);
+      const auto *edit = qobject_cast<const QLineEdit *>(widget);
+      int margin = widget->inherits("QPushButton") ? 2 : 0;
+      if (edit != nullptr) {
+        margin = 4 + edit->textMargins().left() + edit->textMargins().right();
+      }
+      for (const std::string &text : texts) {
+        EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(QString::fromStdString(text)),
+                  widget->width() - margin)
+            << language.code() << ": \"" << text << "\" in " << widget->objectName().toStdString();
+      }
     }
   }
 }
