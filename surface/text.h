@@ -53,6 +53,8 @@ public:
   }
   // As written in the code: in the source language, or the fixed text.
   [[nodiscard]] constexpr std::string_view source() const { return source_; }
+  // Whether it is the empty text, which is empty in every language.
+  [[nodiscard]] constexpr bool empty() const { return source_.empty(); }
 
   friend constexpr bool operator==(const Text &, const Text &) = default;
 

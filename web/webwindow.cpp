@@ -37,13 +37,13 @@ Language pageLanguage() {
 WebWindow::WebWindow() : language_(pageLanguage()), announcement_(byId(kAnnouncementId)) {}
 
 void WebWindow::translate() const {
-  const val document = val::global("document");
+  val document = val::global("document");
   const std::string title(design::window().title.in(language_));
   document.set("title", title);
   document["documentElement"].set("lang", std::string(language_.code()));
   document.call<val>("querySelector", std::string("h1")).set("textContent", title);
   for (const design::Item &item : design::items()) {
-    const val element = byId(item.name);
+    val element = byId(item.name);
     const std::optional<Control> control = design::control(item.name);
     if (!item.hover.empty()) {
       element.set("title", std::string(item.hover.in(language_)));

@@ -9,6 +9,9 @@
 #include <QString>
 #include <QTest>
 
+#include <tuple>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 using enum Control;
@@ -37,26 +40,33 @@ QString shownNotice(ResXWindow &window) {
 
 TEST(Accessibility, EveryControlCanBeToldApart) {
   struct Row {
+    const char *language;
     Control control;
     const char *name;
     const char *description;
   };
   const Row rows[] = {
-      {black, "0-черный", "0-черный"}, // Qt describes a control by its tooltip
-      {brown, "1-коричневый", "1-коричневый"},
-      {yellow, "4-жёлтый", "4-жёлтый"},
-      {silver, "11-серебряный", "11-серебряный"},
-      {dig1, "полоса 1, не окрашена", ""},
-      {dig6, "полоса 6, не окрашена", ""},
-      {curcolor, "текущий цвет, 0-черный", ""},
-      {curcol, "текущий цвет-чёрный", ""}, // a label keeps its own text
-      {stripbutton, "3 полосы", ""},
-      {resxx, "Rx=", "номинальное сопротивление"}, // named by the label beside it
-      {toler, "±", "допуск"},
-      {ppr, "± ?? ppr/1градC", "температурный коэффициент сопротивления"},
+      {"ru", black, "0-черный", "0-черный"}, // Qt describes a control by its tooltip
+      {"ru", brown, "1-коричневый", "1-коричневый"},
+      {"ru", yellow, "4-жёлтый", "4-жёлтый"},
+      {"ru", silver, "11-серебряный", "11-серебряный"},
+      {"ru", dig1, "полоса 1, не окрашена", ""},
+      {"ru", dig6, "полоса 6, не окрашена", ""},
+      {"ru", curcolor, "текущий цвет, 0-черный", ""},
+      {"ru", curcol, "текущий цвет-чёрный", ""}, // a label keeps its own text
+      {"ru", stripbutton, "3 полосы", ""},
+      {"ru", resxx, "Rx=", "номинальное сопротивление"}, // named by the label beside it
+      {"ru", toler, "±", "допуск"},
+      {"ru", ppr, "± ?? ppr/1градC", "температурный коэффициент сопротивления"},
+      {"en", yellow, "4 yellow", "4 yellow"},
+      {"en", dig1, "band 1, unpainted", ""},
+      {"en", curcolor, "current colour, 0 black", ""},
+      {"en", stripbutton, "3 bands", ""},
+      {"en", resxx, "Rx=", "nominal resistance"},
+      {"en", ppr, "± ?? ppm/°C", "temperature coefficient of resistance"},
   };
-  const ResXWindow window;
   for (const Row &row : rows) {
+    const ResXWindow window(Language::find(row.language).value());
     EXPECT_EQ(accessible(window, row.control, QAccessible::Name), QString(row.name)) << row.name;
     EXPECT_EQ(accessible(window, row.control, QAccessible::Description), QString(row.description)) << row.name;
   }
@@ -71,20 +81,23 @@ TEST(Accessibility, NamesFollowTheControlsTexts) {
 }
 
 TEST(Accessibility, SwatchesAndBandsArePressedLikeButtons) {
-  ResXWindow window;
-  window.open();
-  for (const auto &[control, role] : {std::pair{green, QAccessible::PushButton}, {curcolor, QAccessible::Graphic}}) {
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window.control(control));
-    EXPECT_EQ(face->role(), role);
-    EXPECT_EQ(face->actionInterface()->actionNames().contains("Press"), role == QAccessible::PushButton);
-  }
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name), window.windowTitle());
-  QAccessible::queryAccessibleInterface(window.control(yellow))->actionInterface()->doAction("Press");
-  QAccessible::queryAccessibleInterface(window.control(dig1))->actionInterface()->doAction("Press");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return accessible(window, dig1, QAccessible::Name) == "полоса 1, 4-жёлтый"; }));
+  for (const auto &[code, band, line] : {std::tuple{"ru", "полоса 1, 4-жёлтый", "текущий цвет-жёлтый, Rx= 4?, ± 20%"},
+                                         {"en", "band 1, 4 yellow", "current colour: yellow, Rx= 4?, ± 20%"}}) {
+    ResXWindow window(Language::find(code).value());
+    window.open();
+    for (const auto &[control, role] : {std::pair{green, QAccessible::PushButton}, {curcolor, QAccessible::Graphic}}) {
+      QAccessibleInterface *face = QAccessible::queryAccessibleInterface(window.control(control));
+      EXPECT_EQ(face->role(), role);
+      EXPECT_EQ(face->actionInterface()->actionNames().contains("Press"), role == QAccessible::PushButton);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name), window.windowTitle());
+    QAccessible::queryAccessibleInterface(window.control(yellow))->actionInterface()->doAction("Press");
+    QAccessible::queryAccessibleInterface(window.control(dig1))->actionInterface()->doAction("Press");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return accessible(window, dig1, QAccessible::Name) == band; })) << code;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) // else an announcement, which only a live bridge receives
-  EXPECT_EQ(accessible(window, dig1, QAccessible::Description), QString("текущий цвет-жёлтый, Rx= 4?, ± 20%"));
-  EXPECT_EQ(shownNotice(window), QString("текущий цвет-жёлтый, Rx= 4?, ± 20%")); // what Orca 43 speaks
+    EXPECT_EQ(accessible(window, dig1, QAccessible::Description), QString(line));
+    EXPECT_EQ(shownNotice(window), QString(line)); // what Orca 43 speaks
 #endif
+  }
 }
