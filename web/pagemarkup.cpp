@@ -19,15 +19,17 @@ using design::Item;
 using design::Kind;
 
 // Fixed for every page: the window centred, controls placed from their top
-// left, the faces, the flat button, and focus marks for the keyboard only
+// left, the faces (where the design's are missing, the faces that the desktop
+// window falls back to, rather than each engine's own sans-serif), the flat
+// button, and focus marks for the keyboard only
 // (:focus-visible): a black frame lined with white stands out from any colour.
 constexpr std::string_view kStyle =
     "html{-webkit-text-size-adjust:100%;text-size-adjust:100%}"
     "body{margin:0;padding:8px 0}"
     "#ResX{position:relative;margin:0 auto;overflow:hidden}"
     "#ResX>*{position:absolute;box-sizing:border-box;margin:0;padding:0;border:0;white-space:nowrap}"
-    ".caption{font:bold 8.25pt \"MS Sans Serif\",sans-serif}"
-    ".output{font:bold 9.75pt \"Times New Roman\",serif}"
+    ".caption{font:bold 8.25pt \"MS Sans Serif\",\"DejaVu Sans\",sans-serif}"
+    ".output{font:bold 9.75pt \"Times New Roman\",\"Liberation Serif\",serif}"
     "#ResX>input{padding:0 2px}"
     ".box,#curcolor,#stripbutton{cursor:default}"
     ".box:focus,#curcolor:focus{outline:none}"
