@@ -28,8 +28,8 @@ static_assert(std::all_of(kSchemeColours.begin(), kSchemeColours.end(), [](Schem
 
 // The fixed colour that the page shows for a design colour.
 constexpr Colour shownColour(Colour colour) {
-  const auto *scheme = std::find_if(kSchemeColours.begin(), kSchemeColours.end(),
-                                    [colour](SchemeColour c) { return c.role == colour; });
+  const auto *scheme =
+      std::find_if(kSchemeColours.begin(), kSchemeColours.end(), [colour](SchemeColour c) { return c.role == colour; });
   return scheme != kSchemeColours.end() ? scheme->shown : colour;
 }
 

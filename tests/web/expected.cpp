@@ -43,16 +43,17 @@ void step(const char *before, const RecordingSurface &surface, const std::string
 } // namespace
 
 int main(int argc, char *argv[]) {
-  for (const design::Item &item : design::items()) { // labels take no focus; a swatch or band has no fore colour
+  // Labels take no focus; the colours of the items whose start-up keeps them: all but the swatches and bands.
+  for (const design::Item &item : design::items()) {
     std::printf("%s{\"name\":\"%s\",\"rect\":[%d,%d,%d,%d],\"tab\":%d", item.name == "black" ? "{\"items\":[" : ",",
                 item.name.data(), item.rect.left, item.rect.top, item.rect.width, item.rect.height,
                 item.kind == design::Kind::label ? -1 : item.tabOrder);
-    if (item.kind == design::Kind::pictureBox) {
-      std::printf(",\"fore\":null}");
-    } else {
-      rgb(",\"fore\":", item.fore);
-      std::printf("}");
+    if (item.kind != design::Kind::pictureBox) {
+      rgb(",\"colours\":[", item.back);
+      rgb(",", item.fore);
+      std::printf("]");
     }
+    std::printf("}");
   }
   for (std::size_t i = 0; i < kSwatchCount; ++i) { // the swatches' arrows in the order of the items, then resxx's
     art(i == 0 ? "],\"arrows\":[" : ",", pointerart::swatchArrow(static_cast<Control>(i)));

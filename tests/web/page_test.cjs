@@ -63,7 +63,8 @@ const ENGINES = {
     let session;
     for (let tries = 50; !session; --tries) {
       session = await call('POST', '', { capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': {
-        binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] } } } })
+        binary: `/usr/lib/${process.arch === 'arm64' ? 'aarch64' : 'x86_64'}-linux-gnu/webkit2gtk-4.1/MiniBrowser`,
+        args: ['--automation'] } } } })
         .catch((error) => (tries > 0 ? new Promise((wake) => setTimeout(wake, 100)) : Promise.reject(error)));
     }
     const to = (method, path, body) => call(method, `/${session.sessionId}${path}`, body);
@@ -227,25 +228,32 @@ test('audit: axe-core finds no WCAG 2.1 A or AA violation at start-up or with si
   }
 });
 
-test('look: the design colours, whatever the engine\'s own, and every text that a control shows fits it', async () => {
+// The faces that the desktop window shows its captions and output in, where the design's are missing.
+const DESKTOP_FACES = { caption: 'DejaVu Sans', output: 'Liberation Serif' };
+
+test('look: the design colours and the desktop\'s faces, whatever the engine\'s own; every text fits', async () => {
   const page = await open();
   const texts = [...new Set(runs.flat().flatMap(({ controls }) => Object.entries(controls)
     .filter(([, { text }]) => text).map(([id, { text }]) => `${id} ${text}`)))].map((shown) => shown.split(/ (.*)/, 2));
-  const [colours, overflows] = await page.evaluate((ids, texts) => [ids.map((id) => { // text and border colours
+  const [colours, misfits] = await page.evaluate((ids, texts, faces) => [ids.map((id) => { // back, text and border
     const style = getComputedStyle(document.getElementById(id));
-    return [id, style.color, style.borderTopStyle === 'none' ? style.color : style.borderTopColor];
-  }), [...ids.map((id) => [id, document.getElementById(id).textContent]), ...texts].filter(([id, text]) => {
+    return [id, style.backgroundColor, style.color, style.borderTopStyle === 'none' ? style.color : style.borderTopColor];
+  }), [...ids.map((id) => [id, document.getElementById(id).textContent]), ...texts].flatMap(([id, text]) => {
     const e = document.getElementById(id);
     const style = getComputedStyle(e); // its width, as the style sheet sets it, counts even while it is hidden
-    const { fontStyle, fontWeight, fontSize, fontFamily } = style;
     const room = ['width', 'paddingLeft', 'paddingRight', 'borderLeftWidth', 'borderRightWidth']
       .map((side) => parseFloat(style[side])).reduce((width, side) => width - side);
-    const span = Object.assign(document.body.appendChild(document.createElement('span')), { textContent: text });
-    Object.assign(span.style, { position: 'absolute', whiteSpace: 'pre', fontStyle, fontWeight, fontSize, fontFamily });
-    const width = span.getBoundingClientRect().width;
-    span.remove();
-    return width > room;
-  })], items.filter((item) => item.fore).map((item) => item.name), texts);
-  assert.deepEqual(colours, items.filter((item) => item.fore).map((item) => [item.name, item.fore, item.fore]));
-  assert.deepEqual(overflows, []);
+    const width = (fontFamily) => { // of the text in the element's font, or in another family
+      const span = Object.assign(document.body.appendChild(document.createElement('span')), { textContent: text });
+      const { fontStyle, fontWeight, fontSize } = style;
+      Object.assign(span.style, { position: 'absolute', whiteSpace: 'pre', fontStyle, fontWeight, fontSize, fontFamily });
+      return [span.getBoundingClientRect().width, span.remove()][0];
+    };
+    const [shown, desktop] = [width(style.fontFamily), width(`"${faces[e.className]}"`)];
+    return shown > room || (text && shown !== desktop) ? [`${id} "${text}": ${shown} px, ${desktop} px in the ` +
+      `desktop's face, ${room} px of room`] : [];
+  })], items.filter((item) => item.colours).map((item) => item.name), texts, DESKTOP_FACES);
+  assert.deepEqual(colours, items.filter((item) => item.colours).map(({ name, colours: [back, fore] }) =>
+    [name, back, fore, fore]));
+  assert.deepEqual(misfits, []);
 });
