@@ -33,9 +33,12 @@ const nameOf = ({ controls }, id) => {
 // Chromium over CDP and Firefox over WebDriver BiDi through puppeteer-core; WebKitGTK's MiniBrowser, which has no
 // headless mode, on an Xvfb of its own through WebKitWebDriver's WebDriver (classic) over fetch. A page takes keys as
 // [down, key] strokes named as puppeteer names them (' ' for Space, which Firefox's BiDi keyboard wants).
-const puppeteerPages = (browser) => Object.assign(browser, { open: async (phone) => {
+const puppeteerPages = (browser, mobile) => Object.assign(browser, { open: async (phone) => {
   const page = await (await browser.createBrowserContext()).newPage();
-  if (phone) await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
+  if (phone) { // the size and density hold even where the screen's orientation cannot be emulated (Firefox ESR 140)
+    await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, ...mobile })
+      .catch((error) => assert.match(error.message, /unknown command emulation.setScreenOrientationOverride/));
+  }
   page.on('pageerror', (error) => assert.fail(error));
   return { goto: (url) => page.goto(url), evaluate: (...call) => page.evaluate(...call),
     click: (x, y, tap) => (tap ? page.touchscreen.tap(x, y) : page.mouse.click(x, y)),
@@ -44,9 +47,10 @@ const puppeteerPages = (browser) => Object.assign(browser, { open: async (phone)
 const ENGINES = {
   chromium: async () => puppeteerPages(await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-      '--no-first-run', '--disable-sync', '--disable-quic'] })),
+      '--no-first-run', '--disable-sync', '--disable-quic'] }), { hasTouch: true, isMobile: true }),
+  // Firefox takes touch actions as they are, and ignores a page's viewport as a desktop browser does.
   firefox: async () => puppeteerPages(await puppeteer.launch({ browser: 'firefox', headless: true,
-    executablePath: '/usr/bin/firefox-esr' })),
+    executablePath: '/usr/bin/firefox-esr' }), {}),
   webkit: async () => {
     const xvfb = spawn('Xvfb', ['-displayfd', '3', '-nolisten', 'tcp'], { stdio: ['ignore', 'ignore', 'inherit', 'pipe'] });
     const display = `:${String((await once(xvfb.stdio[3], 'data'))[0]).trim()}`;
