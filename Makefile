@@ -76,16 +76,18 @@ web:
 	cmake --preset web
 	cmake --build --preset web --target resx_page -j $(JOBS)
 
-# What the browser drives: Chromium, and the npm packages that scripts/test
-# --web installs into build/web/browser.
+# What the browser tests drive: Chromium, Firefox ESR, WebKitGTK's driver on
+# a private X server, and the npm packages that scripts/test --web installs
+# into build/web/browser.
 browser-packages:
-	$(call need,web-test,chromium,test --web)
+	$(call need,web-test,chromium firefox-esr WebKitWebDriver Xvfb,test --web)
 	@test -d build/web/browser/node_modules || \
 	  { echo "make: build/web/browser/node_modules is missing; scripts/test --web installs it" >&2; exit 1; }
 
 # The web page's suites: the toolkit-free suites compiled to WebAssembly under
-# Node.js, and the browser tests in headless Chromium with the npm packages
-# that scripts/test --web installs into build/web/browser.
+# Node.js, and the browser tests in Chromium, Firefox ESR and WebKitGTK (one
+# CTest test each, web_page_ENGINE) with the npm packages that scripts/test
+# --web installs into build/web/browser. No display is needed.
 web-suite: web browser-packages
 	cmake --build --preset web -j $(JOBS)
 	ctest --preset web -j $(JOBS)

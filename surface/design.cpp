@@ -62,8 +62,8 @@ constexpr std::array<Item, kItemCount> kItems{{
 
 // The caption face on labels and the button, the output face on the output line.
 constexpr std::array<Font, 2> kFonts{{
-    {"MS Sans Serif", Generic::sansSerif, 8.25, true},
-    {"Times New Roman", Generic::serif, 9.75, true},
+    {"MS Sans Serif", "DejaVu Sans", Generic::sansSerif, 8.25, true},
+    {"Times New Roman", "Liberation Serif", Generic::serif, 9.75, true},
 }};
 static_assert(static_cast<std::size_t>(Face::output) == kFonts.size());
 

@@ -21,12 +21,14 @@ enum class Kind : std::uint8_t { pictureBox, label, textBox, button, rectangle }
 enum class Face : std::uint8_t { none, caption, output };
 enum class Align : std::uint8_t { left, centre };
 
-// A face that controls show text in: the family the design names, the generic
-// family that stands in where that one is missing (it is on few systems), the
-// size in points and the weight.
+// A face that controls show text in: the family the design names; where that
+// one is missing (it is on few systems), the free face of the same kind and
+// metrics that Debian has (fonts-dejavu-core, fonts-liberation2), then the
+// generic family; the size in points and the weight.
 enum class Generic : std::uint8_t { sansSerif, serif };
 struct Font {
   std::string_view family;
+  std::string_view fallback;
   Generic generic;
   double points;
   bool bold;

@@ -40,12 +40,15 @@ std::string length(double pixels) {
   return "calc(" + std::string(number.data()) + "*var(--u))";
 }
 
-// A design face as a rule for its class: `.caption{font:bold calc(11*var(--u)) "MS Sans Serif",sans-serif}`
-// (a point is 4/3 of a CSS pixel).
+// A design face as a rule for its class, such as
+// `.caption{font:bold calc(11*var(--u)) "MS Sans Serif","DejaVu Sans",sans-serif}` (a point is 4/3 of a CSS
+// pixel). Where the design's face is missing, the face that the desktop falls back to comes before the engine's
+// own generic face, which differs by engine.
 std::string faceRule(design::Face face) {
   const design::Font &font = design::font(face);
   return "." + std::string(faceClass(face)) + "{font:" + (font.bold ? "bold " : "") + length(font.points * 4 / 3) +
-         " \"" + std::string(font.family) + "\"," + std::string(generic(font.generic)) + "}";
+         " \"" + std::string(font.family) + "\",\"" + std::string(font.fallback) + "\"," +
+         std::string(generic(font.generic)) + "}";
 }
 
 // The style sheet's fixed part: the window centred, controls placed from
@@ -81,7 +84,7 @@ std::string fixedStyle() {
          ".push:active{filter:brightness(87%)}"
          ".push:focus{outline:none}"
          ".push:focus-visible{outline:1px dotted;outline-offset:-4px}" +
-         window + ">.rect{border:1px solid}" + window +
+         window + ">.rect{border:1px solid}@media (forced-colors:active){.rect{border-color:CanvasText}}" + window +
          ">.unseen{width:1px;height:1px;overflow:hidden;clip-path:inset(50%)}";
 }
 

@@ -86,6 +86,12 @@ void WebWindow::open() {
                                       press->window->press(press->control);
                                       return EM_FALSE;
                                     });
+      // A held Enter or Space presses once, as on the desktop: a key's repeats
+      // lose their default, which would press the button again for each.
+      emscripten_set_keydown_callback(target.c_str(), nullptr, EM_FALSE,
+                                      [](int /*type*/, const EmscriptenKeyboardEvent *event, void * /*data*/) {
+                                        return event->repeat ? EM_TRUE : EM_FALSE;
+                                      });
     }
   }
   // Wired: the window is no longer busy for assistive technology.

@@ -14,11 +14,11 @@ const fs = require('fs');
 const path = require('path');
 const url = require('url');
 
-let chromium;
+let puppeteer;
 try {
-  ({ chromium } = require('playwright-core'));
+  puppeteer = require('puppeteer-core');
 } catch {
-  console.error('firstclick.js needs playwright-core: npm ci --prefix build/web/browser (tests/web/package.json), ' +
+  console.error('firstclick.js needs puppeteer-core: npm ci --prefix build/web/browser (tests/web/package.json), ' +
     'found through NODE_PATH=build/web/browser/node_modules');
   process.exit(2);
 }
@@ -56,10 +56,10 @@ function pressUntilAnswered() {
 }
 
 async function load(browser, file) {
-  const context = await browser.newContext();
-  await context.addInitScript(pressUntilAnswered);
+  const context = await browser.createBrowserContext();
   const page = await context.newPage();
-  await page.goto(url.pathToFileURL(file).href, { waitUntil: 'commit' });
+  await page.evaluateOnNewDocument(pressUntilAnswered);
+  await page.goto(url.pathToFileURL(file).href, { waitUntil: 'domcontentloaded' });
   const ms = await page.evaluate(() => window.firstClick);
   await context.close();
   return ms;
@@ -92,8 +92,9 @@ async function main() {
     { name: 'floor', file: floorFile, times: [] },
     { name: 'static', file: staticFile, times: [] },
   ];
-  const browser = await chromium.launch({
+  const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
+    headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
       '--no-first-run', '--disable-sync', '--disable-quic'],
   });

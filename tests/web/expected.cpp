@@ -7,6 +7,7 @@
 #include "decoder/resx.h"
 #include "surface/pointerart.h"
 #include "surface/recordingsurface.h"
+#include "web/csscolour.h"
 
 #include <cstdio>
 #include <sstream>
@@ -21,16 +22,18 @@ void art(const char *before, const pointerart::Image &image) { // as ImageData h
   std::printf("\"");
 }
 
-// The live region's line, and each control's back colour as getComputedStyle gives it (null for the desktop
-// scheme's colours), text, visibility and hover text.
+void rgb(const char *before, Colour colour) { // as getComputedStyle gives the colour that the page shows for it
+  colour = shownColour(colour);
+  std::printf("%s\"rgb(%u, %u, %u)\"", before, colour & 0xFFU, (colour >> 8U) & 0xFFU, colour >> 16U);
+}
+
+// The live region's line, and each control's back colour, text, visibility and hover text.
 void step(const char *before, const RecordingSurface &surface, const std::string &line) {
   std::printf("%s{\"line\":\"%s\",\"controls\":{", before, line.c_str());
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const RecordingSurface::State &s = surface.state(static_cast<Control>(i));
-    std::printf("%s\"%s\":{\"back\":", i != 0 ? "," : "", design::items()[i].name.data());
-    design::isSystemColour(s.back)
-        ? std::printf("null")
-        : std::printf("\"rgb(%u, %u, %u)\"", s.back & 0xFFU, (s.back >> 8U) & 0xFFU, s.back >> 16U);
+    std::printf("%s\"%s\":", i != 0 ? "," : "", design::items()[i].name.data());
+    rgb("{\"back\":", s.back);
     std::printf(",\"text\":\"%s\",\"visible\":%s,\"title\":\"%s\"}", s.text.c_str(), s.visible ? "true" : "false",
                 std::string(design::items()[i].hover.in(Language())).c_str());
   }
@@ -40,10 +43,17 @@ void step(const char *before, const RecordingSurface &surface, const std::string
 } // namespace
 
 int main(int argc, char *argv[]) {
-  for (const design::Item &item : design::items()) { // labels take no focus
-    std::printf("%s{\"name\":\"%s\",\"rect\":[%d,%d,%d,%d],\"tab\":%d}", item.name == "black" ? "{\"items\":[" : ",",
+  // Labels take no focus; the colours of the items whose start-up keeps them: all but the swatches and bands.
+  for (const design::Item &item : design::items()) {
+    std::printf("%s{\"name\":\"%s\",\"rect\":[%d,%d,%d,%d],\"tab\":%d", item.name == "black" ? "{\"items\":[" : ",",
                 item.name.data(), item.rect.left, item.rect.top, item.rect.width, item.rect.height,
                 item.kind == design::Kind::label ? -1 : item.tabOrder);
+    if (item.kind != design::Kind::pictureBox) {
+      rgb(",\"colours\":[", item.back);
+      rgb(",", item.fore);
+      std::printf("]");
+    }
+    std::printf("}");
   }
   for (std::size_t i = 0; i < kSwatchCount; ++i) { // the swatches' arrows in the order of the items, then resxx's
     art(i == 0 ? "],\"arrows\":[" : ",", pointerart::swatchArrow(static_cast<Control>(i)));
