@@ -29,8 +29,12 @@ std::string manifest() {
   std::string icons;
   for (const Icon &icon : kIcons) {
     const std::string size = std::to_string(pointerart::windowIcon().size * icon.scale);
-    icons += std::string(icons.empty() ? "" : ",\n    ") + R"({"src": ")" + icon.file + R"(", "sizes": ")" + size +
-             "x" + size + R"(", "type": "image/png"})";
+    icons.append(icons.empty() ? "" : ",\n    ")
+        .append(R"({"src": ")")
+        .append(icon.file)
+        .append(R"(", "sizes": ")")
+        .append(size + "x" + size)
+        .append(R"(", "type": "image/png"})");
   }
   // Named as the desktop's menu names the program where no translation is
   // asked for: in English.

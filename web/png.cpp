@@ -195,7 +195,7 @@ std::string png(const pointerart::Image &image, int scale) {
   std::vector<pointerart::Argb> palette;
   std::string row;
   std::string rows;
-  const auto side = static_cast<std::size_t>(image.size * scale);
+  const std::size_t side = static_cast<std::size_t>(image.size) * static_cast<std::size_t>(scale);
   for (int y = 0; y < image.size; ++y) {
     row = '\0'; // unfiltered
     for (int x = 0; x < image.size; ++x) {
