@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page must show, from the recording surface, as JSON, in the language that a leading `--language CODE`
-// names (else the source language): the window's title, the line shown without JavaScript, the window's size, the design items with their pointer art, every
-// language's code, every text that each control can show in any language, then for each argument (item names,
-// space-separated) the state after start-up and after each click on one of them, with the names that assistive
-// technology gives the controls. A click on an item without a handler, or on a hidden control, does nothing. Names
-// and texts are C strings with no " or \.
+// names (else the source language): the window's title, the line shown without JavaScript, the window's size, the
+// design items with their pointer art, every language's code, every text that each control can show in any
+// language, then for each argument (item names, space-separated) the state after start-up and after each click on
+// one of them, with the names that assistive technology gives the controls. A click on an item without a handler, or
+// on a hidden control, does nothing. Names and texts are C strings with no " or \.
 #include "decoder/resx.h"
 #include "surface/pointerart.h"
 #include "surface/recordingsurface.h"
@@ -73,10 +73,10 @@ int main(int argc, char *argv[]) {
     language = Language::find(argv[2]).value();
     first = 3;
   }
-  std::printf("{\"language\":\"%s\",\"title\":\"%s\",\"noScript\":\"%s\",\"window\":[%d,%d]",
-              language.code().data(), std::string(design::window().title.in(language)).c_str(),
-              std::string(Text("Для работы этой страницы нужен JavaScript.").in(language)).c_str(), design::window().width,
-              design::window().height);
+  std::printf("{\"language\":\"%s\",\"title\":\"%s\",\"noScript\":\"%s\",\"window\":[%d,%d]", language.code().data(),
+              std::string(design::window().title.in(language)).c_str(),
+              std::string(Text("Для работы этой страницы нужен JavaScript.").in(language)).c_str(),
+              design::window().width, design::window().height);
   // Labels take no focus, nor does the current colour on the page: it has nothing to press, and what it shows its
   // caption says. The colours of the items whose start-up keeps them: all but the swatches and bands.
   for (const design::Item &item : design::items()) {
