@@ -40,8 +40,9 @@ const puppeteerPages = (launch, mobile, prefs = {}) => {
     const browser = await (browsers[wanted] ??= launch(Object.assign({}, ...wanted.map((option) => prefs[option]))));
     const page = await (persistent ? browser : await browser.createBrowserContext()).newPage();
     if (phone) { // the size and density hold even where the screen's orientation cannot be emulated (Firefox ESR 140)
-      await page.setViewport({ width: phone[0], height: phone[1], deviceScaleFactor: 3, isLandscape: phone[0] > phone[1],
-        ...mobile }).catch((error) => assert.match(error.message, /unknown command emulation.setScreenOrientationOverride/));
+      const [width, height] = phone;
+      await page.setViewport({ width, height, deviceScaleFactor: 3, isLandscape: width > height, ...mobile })
+        .catch((error) => assert.match(error.message, /unknown command emulation.setScreenOrientationOverride/));
     }
     if (forced && !prefs.forced) { // puppeteer's emulateMediaFeatures knows no forced-colors
       await (await page.createCDPSession()).send('Emulation.setEmulatedMedia',
@@ -168,10 +169,11 @@ async function play(page, run, tap = false, { runs } = ru) {
   }
 }
 
-test('clicks run the handlers of swatches, bands and the button, and change nothing elsewhere; in English too', async () => {
+test('clicks run the handlers of swatches, bands and the button, and change nothing else; in English too', async () => {
   const en = expect('--language', 'en', SEQUENCES[0]);
   assert.deepEqual([runs[0][2].line, runs[0][2].names.dig1, en.runs[0][2].line, en.runs[0][2].names.dig1],
-    ['текущий цвет-жёлтый, Rx= 4?, ± 20%', 'полоса 1, 4-жёлтый', 'current colour: yellow, Rx= 4?, ± 20%', 'band 1, 4 yellow']);
+    ['текущий цвет-жёлтый, Rx= 4?, ± 20%', 'полоса 1, 4-жёлтый', 'current colour: yellow, Rx= 4?, ± 20%',
+      'band 1, 4 yellow']);
   for (const [want, run] of [...SEQUENCES.map((_, run) => [ru, run]), [en, 0]]) {
     const page = await open({ search: `?lang=${want.language}` });
     await play(page, run, false, want);
@@ -247,7 +249,8 @@ test('phone: the window is the largest that fits a touch screen either way round
     }
   });
 
-test('audit: axe-core finds no WCAG 2.1 A or AA violation nor a breach of its best practice at start-up or with six painted bands', async () => {
+test('audit: axe-core finds no WCAG 2.1 A or AA violation nor a breach of its best practice, at start-up or with ' +
+  'six painted bands', async () => {
   const page = await open();
   for (const run of [null, 3]) {
     if (run !== null) await play(page, run);
@@ -288,13 +291,15 @@ test('look: the design colours and the desktop\'s faces, whatever the engine\'s 
 });
 
 // The browser's languages, as a script that runs before the page's own sets them.
-const languagesInit = (wanted) => `Object.defineProperty(navigator, 'languages', { get: () => ${JSON.stringify(wanted)} })`;
+const languagesInit = (wanted) =>
+  `Object.defineProperty(navigator, 'languages', { get: () => ${JSON.stringify(wanted)} })`;
 const noInit = webkit("WebKitWebDriver runs no script before a page's own, and MiniBrowser's languages stay en-US " +
   'whatever LANGUAGE says');
 
 test('languages: the address\'s, else the browser\'s first that the page speaks, else English', { skip: noInit },
   async () => {
-    for (const [search, wanted, code] of [['', ['de-AT', 'de'], 'de'], ['', ['fr-FR'], 'en'], ['?lang=xx', ['uk'], 'uk']]) {
+    const ROWS = [['', ['de-AT', 'de'], 'de'], ['', ['fr-FR'], 'en'], ['?lang=xx', ['uk'], 'uk']]; // the code ignored
+    for (const [search, wanted, code] of ROWS) {
       const page = await open({ search, init: languagesInit(wanted) });
       const want = expect('--language', code, '');
       assert.deepEqual(await page.evaluate(() => [document.documentElement.lang, document.title]),
@@ -338,15 +343,15 @@ test('contrast theme: under forced colours every swatch and shown band keeps its
   });
 
 test('without JavaScript only the line that asks for it shows, in every language', async () => {
-    const page = await open({ noScript: true, wired: false });
-    assert.deepEqual(await page.evaluate(() => [ResX.checkVisibility({ visibilityProperty: true }),
-      ...[...document.querySelectorAll('noscript > p')].map((p) => `${p.lang} ${p.checkVisibility() && p.innerText}`)]),
-    [false, ...languages.map((code) => `${code} ${expect('--language', code).noScript}`)]);
+  const page = await open({ noScript: true, wired: false });
+  assert.deepEqual(await page.evaluate(() => [ResX.checkVisibility({ visibilityProperty: true }),
+    ...[...document.querySelectorAll('noscript > p')].map((p) => `${p.lang} ${p.checkVisibility() && p.innerText}`)]),
+  [false, ...languages.map((code) => `${code} ${expect('--language', code).noScript}`)]);
 });
 
 // The service workers that a page registers, as a script that runs before the page's own.
-const REGISTERS = 'window.registered = []; const register = navigator.serviceWorker.register.bind(navigator.serviceWorker);' +
-  'navigator.serviceWorker.register = (url) => registered.push(url) && register(url);';
+const REGISTERS = 'window.registered = []; const { serviceWorker } = navigator, register = serviceWorker.register;' +
+  'serviceWorker.register = (url) => registered.push(url) && register.call(serviceWorker, url);';
 
 test('site: installable, and kept offline by its service worker; the page from disk registers none', { skip: chromium },
   async () => {
@@ -354,10 +359,10 @@ test('site: installable, and kept offline by its service worker; the page from d
     const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.png': 'image/png',
       '.webmanifest': 'application/manifest+json' };
     const server = require('node:http').createServer((request, reply) => { // the site's files, on this machine alone
-      const file = join(process.env.RESX_SITE, new URL(request.url, 'http://site').pathname.replace(/\/$/, '/index.html'));
+      const file = join(process.env.RESX_SITE, new URL(request.url, 'http://a').pathname.replace(/\/$/, '/index.html'));
       require('node:fs').readFile(file, (error, data) => reply.writeHead(error ? 404 : 200,
         { 'Content-Type': TYPES[extname(file)] }).end(data));
-    }).listen(0, '127.0.0.1');
+    }).listen(0, '127.0.0.1').unref(); // so a row that fails while it serves leaves nothing running
     await once(server, 'listening');
     const url = `http://127.0.0.1:${server.address().port}/`;
     const page = await open({ url: `${url}?lang=ru`, init: REGISTERS, persistent: true }); // a profile: installable
