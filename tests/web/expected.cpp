@@ -14,7 +14,9 @@
 #include "web/csscolour.h"
 
 #include <cstdio>
+#include <set>
 #include <sstream>
+#include <string>
 #include <utility>
 
 namespace {
