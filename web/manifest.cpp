@@ -33,7 +33,9 @@ std::string manifest() {
         .append(R"({"src": ")")
         .append(icon.file)
         .append(R"(", "sizes": ")")
-        .append(size + "x" + size)
+        .append(size)
+        .append("x")
+        .append(size)
         .append(R"(", "type": "image/png"})");
   }
   // Named as the desktop's menu names the program where no translation is

@@ -57,7 +57,9 @@ std::string faceRule(design::Face face) {
 // the keyboard only (:focus-visible): a black frame lined with white stands
 // out from any colour. Boxes and rectangles go by their classes, box and rect.
 // On a touch screen (a coarse pointer) the window grows to the largest size
-// that fits the viewport, so its boxes are easier to tap. The window shows
+// that fits the viewport, so its boxes are easier to tap; the unit is the
+// smaller room divided, not the smaller of two quotients, which Firefox
+// rounds before the lengths multiply it (a window 2.5 px short). The window shows
 // once it answers (its WebAssembly takes the aria-busy mark away), so without
 // JavaScript only the line that asks for it shows. Under a contrast theme
 // (forced colours) the boxes and the resistor keep their colours, which are
@@ -70,7 +72,7 @@ std::string fixedStyle() {
          window + "{--u:1px;position:relative;margin:0 auto;overflow:hidden}" + window +
          "[aria-busy]{visibility:hidden}"
          "@media (pointer:coarse){" +
-         window + "{--u:min((100vw - 16px) / 347, (100dvh - 16px) / 262)}}" + window +
+         window + "{--u:calc(min(100vw - 16px, (100dvh - 16px) * 347 / 262) / 347)}}" + window +
          ">*{position:absolute;box-sizing:border-box;margin:0;padding:0;border:0;white-space:nowrap}" +
          faceRule(design::Face::caption) + faceRule(design::Face::output) +
          ".box,.push{cursor:default}"

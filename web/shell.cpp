@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <string>
 
@@ -34,17 +35,22 @@ bool write(const std::string &file, const std::string &content, const char *prog
 // instead.
 int main(int argc, char *argv[]) {
   const char *program = argc > 0 ? argv[0] : "resx_shell";
-  if (argc == 3 && std::string(argv[1]) == "--site") {
-    const std::string folder = argv[2];
-    bool written = write(folder + "/manifest.webmanifest", manifest(), program);
-    for (const Icon &icon : kIcons) {
-      written = write(folder + "/" + icon.file, png(pointerart::windowIcon(), icon.scale), program) && written;
+  try {
+    if (argc == 3 && std::string(argv[1]) == "--site") {
+      const std::string folder = argv[2];
+      bool written = write(folder + "/manifest.webmanifest", manifest(), program);
+      for (const Icon &icon : kIcons) {
+        written = write(folder + "/" + icon.file, png(pointerart::windowIcon(), icon.scale), program) && written;
+      }
+      return written ? 0 : 1;
     }
-    return written ? 0 : 1;
+    if (argc != 2 && argc != 3) {
+      std::fprintf(stderr, "usage: %s PAGE.html [SCRIPT]\n       %s --site FOLDER\n", program, program);
+      return 2;
+    }
+    return write(argv[1], pageMarkup(argc == 3 ? argv[2] : "{{{ SCRIPT }}}"), program) ? 0 : 1;
+  } catch (const std::exception &error) { // out of memory, the only error that building a string has
+    std::fprintf(stderr, "%s: %s\n", program, error.what());
+    return 1;
   }
-  if (argc != 2 && argc != 3) {
-    std::fprintf(stderr, "usage: %s PAGE.html [SCRIPT]\n       %s --site FOLDER\n", program, program);
-    return 2;
-  }
-  return write(argv[1], pageMarkup(argc == 3 ? argv[2] : "{{{ SCRIPT }}}"), program) ? 0 : 1;
 }
