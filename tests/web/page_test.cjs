@@ -272,8 +272,12 @@ test('look: the design colours and the desktop\'s faces, whatever the engine\'s 
   }), [...ids.map((id) => [id, document.getElementById(id).textContent]), ...texts].flatMap(([id, text]) => {
     const e = document.getElementById(id);
     const style = getComputedStyle(e); // its width, as the style sheet sets it, counts even while it is hidden
+    // A label clips nothing: a left-aligned one's text may run on into the free room up to the window's edge, where
+    // nothing lies (WebKitGTK's whole-pixel glyph advances take "± 100ppr/1градC" 2 px past the coefficient's 96).
+    const runOn = e.localName === 'div' && style.textAlign === 'left' ?
+      ResX.offsetWidth - parseFloat(style.left) - parseFloat(style.width) : 0;
     const room = ['width', 'paddingLeft', 'paddingRight', 'borderLeftWidth', 'borderRightWidth']
-      .map((side) => parseFloat(style[side])).reduce((width, side) => width - side);
+      .map((side) => parseFloat(style[side])).reduce((width, side) => width - side) + runOn;
     const width = (fontFamily) => { // of the text in the element's font, or in another family
       const span = Object.assign(document.body.appendChild(document.createElement('span')), { textContent: text });
       const { fontStyle, fontWeight, fontSize } = style;
