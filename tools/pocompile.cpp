@@ -144,8 +144,15 @@ std::string literal(std::string_view text) {
   return out + '"';
 }
 
+// Whether only the package's files use a text (its "#:" references all name
+// packaging/): the desktop entry's and AppStream's texts, which the program
+// and the page need not carry.
+bool packageOnly(const PoFile::Entry &entry) {
+  return !entry.references.empty() && std::all_of(entry.references.begin(), entry.references.end(),
+                                                  [](const std::string &file) { return file.starts_with("packaging/"); });
+}
+
 std::string header(const Catalogue &catalogue) {
-  const std::size_t count = catalogue.texts.front().size();
   const auto list = [](const std::vector<std::string> &texts, std::string_view indent) {
     std::string out;
     for (const std::string &text : texts) {
@@ -154,23 +161,31 @@ std::string header(const Catalogue &catalogue) {
     return out;
   };
   std::vector<std::string> contexts;
-  for (const PoFile::Entry &entry : catalogue.source.entries()) {
-    contexts.push_back(entry.context);
+  std::vector<std::vector<std::string>> texts(catalogue.codes.size());
+  for (std::size_t id = 0; id < catalogue.source.entries().size(); ++id) {
+    if (packageOnly(catalogue.source.entries()[id])) {
+      continue;
+    }
+    contexts.push_back(catalogue.source.entries()[id].context);
+    for (std::size_t language = 0; language < texts.size(); ++language) {
+      texts[language].push_back(catalogue.texts[language][id]);
+    }
   }
+  const std::size_t count = contexts.size();
   std::string out =
       "// Written by resx_pocompile from po/LINGUAS, po/resx.pot and the PO files: edit those, not this.\n"
       "#pragma once\n\n#include <array>\n#include <string_view>\n\nnamespace catalogue {\n\n"
       "// The languages: the source language first, then po/LINGUAS's order.\n"
       "inline constexpr std::array<std::string_view, " +
       std::to_string(catalogue.codes.size()) + "> kLanguages{\n" + list(catalogue.codes, "    ") +
-      "};\n\n// The context (msgctxt) of each text of po/resx.pot, in its order; empty for none.\n"
+      "};\n\n// The context (msgctxt) of each text of po/resx.pot that the code uses, in its order; empty for none.\n"
       "inline constexpr std::array<std::string_view, " +
       std::to_string(count) + "> kContexts{\n" + list(contexts, "    ") +
       "};\n\n// Each language's texts, indexed as kContexts; the source language's are the template's.\n"
       "inline constexpr std::array<std::array<std::string_view, " +
       std::to_string(count) + ">, " + std::to_string(catalogue.codes.size()) + "> kTexts{{\n";
   for (std::size_t language = 0; language < catalogue.codes.size(); ++language) {
-    out += "    {{ // " + catalogue.codes[language] + "\n" + list(catalogue.texts[language], "        ") + "    }},\n";
+    out += "    {{ // " + catalogue.codes[language] + "\n" + list(texts[language], "        ") + "    }},\n";
   }
   return out + "}};\n\n} // namespace catalogue\n";
 }

@@ -55,6 +55,11 @@ public:
         for (std::string flag; std::getline(flags, flag, ',');) {
           fuzzy_ = fuzzy_ || trimmed(flag) == "fuzzy";
         }
+      } else if (text.starts_with("#:")) {
+        std::istringstream references{std::string(text.substr(2))};
+        for (std::string reference; references >> reference;) {
+          references_.push_back(reference);
+        }
       }
       return;
     }
@@ -120,6 +125,7 @@ private:
   void start() {
     entry_ = PoFile::Entry{};
     entry_.fuzzy = std::exchange(fuzzy_, false);
+    entry_.references = std::exchange(references_, {});
     started_ = true;
   }
 
@@ -163,7 +169,8 @@ private:
   bool context_ = false; // a msgctxt read, its msgid not yet
   bool hasId_ = false;
   bool hasTranslation_ = false;
-  bool fuzzy_ = false; // a "#, fuzzy" line before the next entry
+  bool fuzzy_ = false;                  // a "#, fuzzy" line before the next entry
+  std::vector<std::string> references_; // "#:" lines before the next entry
 };
 
 } // namespace

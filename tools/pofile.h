@@ -20,7 +20,8 @@ public:
     std::string id;      // msgid: the source text
     std::string translation;
     bool fuzzy = false;
-    int line = 0;            // of its msgid
+    std::vector<std::string> references; // where it is used, from its "#:" lines: "packaging/resx.desktop.in"
+    int line = 0;                        // of its msgid
     int translationLine = 0; // of its msgstr
   };
 

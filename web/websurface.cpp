@@ -5,31 +5,24 @@
 
 #include "surface/design.h"
 #include "web/csscolour.h"
+#include "web/pagecalls.h"
 
 #include <string>
 
 using design::Operation;
-using emscripten::val;
 
 namespace {
 
-val byId(std::string_view id) { return val::global("document").call<val>("getElementById", std::string(id)); }
+std::string id(Control control) { return std::string(design::item(control).name); }
 
 } // namespace
 
-WebSurface::WebSurface(Language language)
-    : window_(byId(design::window().name)), elements_(kControlCount, val::undefined()), language_(language) {
+WebSurface::WebSurface(Language language) : language_(language) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
     back_[i] = design::items()[i].back;
+    texts_[i] = design::items()[i].text.in(language);
+    visible_[i] = true;
   }
-}
-
-val WebSurface::element(Control control) const {
-  val &element = elements_[index(control)];
-  if (element.isUndefined()) {
-    element = byId(design::item(control).name);
-  }
-  return element;
 }
 
 void WebSurface::setBackColor(Control control, Colour colour) {
@@ -40,9 +33,9 @@ void WebSurface::setBackColor(Control control, Colour colour) {
   if (!pageWrites_) {
     return;
   }
-  element(control)["style"].set("backgroundColor", cssColour(colour));
+  page_style(id(control).c_str(), "backgroundColor", cssColour(colour).c_str());
   if (!isSwatch(control)) {
-    element(control).call<void>("setAttribute", std::string("aria-label"), design::boxName(control, colour, language_));
+    page_attribute(id(control).c_str(), "aria-label", design::boxName(control, colour, language_).c_str());
   }
 }
 
@@ -51,26 +44,35 @@ Colour WebSurface::backColor(Control control) const { return back_[index(control
 std::string WebSurface::tag(Control control) const { return std::string(design::item(control).tag); }
 
 void WebSurface::setCaption(Control control, std::string_view caption) {
-  if (pageWrites_ && design::applies(Operation::setCaption, control)) {
-    element(control).set("textContent", std::string(caption));
+  if (!design::applies(Operation::setCaption, control)) {
+    return;
+  }
+  texts_[index(control)] = caption;
+  if (pageWrites_) {
+    page_set(id(control).c_str(), "textContent", texts_[index(control)].c_str());
   }
 }
 
 void WebSurface::setText(Control control, std::string_view text) {
-  if (pageWrites_ && design::applies(Operation::setText, control)) {
-    element(control).set("value", std::string(text));
+  if (!design::applies(Operation::setText, control)) {
+    return;
+  }
+  texts_[index(control)] = text;
+  if (pageWrites_) {
+    page_set(id(control).c_str(), "value", texts_[index(control)].c_str());
   }
 }
 
 void WebSurface::setVisible(Control control, bool visible) {
+  visible_[index(control)] = visible;
   if (pageWrites_) {
-    element(control).set("hidden", !visible);
+    page_hide(id(control).c_str(), !visible);
   }
 }
 
 void WebSurface::setWindowCursor(Control swatch) {
   if (pageWrites_ && design::applies(Operation::setWindowCursor, swatch)) {
     // The page's style sheet holds each swatch's pointer under its name.
-    window_["style"].set("cursor", "var(--" + std::string(design::item(swatch).name) + ")");
+    page_style(std::string(design::window().name).c_str(), "cursor", ("var(--" + id(swatch) + ")").c_str());
   }
 }

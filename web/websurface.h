@@ -6,29 +6,26 @@
 #include "surface/controlsurface.h"
 #include "surface/language.h"
 
-#include <emscripten/val.h>
-
 #include <array>
 #include <string>
-#include <vector>
 
-// The control surface on the page's elements, each found by its control's
-// name as its id, and the window's pointer on the element `ResX`. A call that
-// does not apply to its control (design::applies) leaves it unchanged.
+// The control surface on the page's elements, each by its control's name as
+// its id (web/pagecalls.h), and the window's pointer on the element `ResX`.
+// It keeps what it writes, so that nothing is read back from the page. A
+// call that does not apply to its control (design::applies) leaves it
+// unchanged.
 class WebSurface final : public ControlSurface {
 public:
   // Names the boxes for assistive technology in `language`.
   explicit WebSurface(Language language);
 
-  // The control's element, looked up when first asked for: a click needs
-  // only a few, and start-up none.
-  [[nodiscard]] emscripten::val element(Control control) const;
-  // The window's element, `ResX`.
-  [[nodiscard]] emscripten::val window() const { return window_; }
-
   // While off, calls change only what the surface keeps, not the page: the
   // page's markup already shows what start-up sets.
   void setPageWrites(bool on) { pageWrites_ = on; }
+
+  // A control's caption or text, and whether it shows, as last written.
+  [[nodiscard]] const std::string &shownText(Control control) const { return texts_[index(control)]; }
+  [[nodiscard]] bool shown(Control control) const { return visible_[index(control)]; }
 
   void setBackColor(Control control, Colour colour) override;
   [[nodiscard]] Colour backColor(Control control) const override;
@@ -39,11 +36,9 @@ public:
   void setWindowCursor(Control swatch) override;
 
 private:
-  emscripten::val window_;
-  mutable std::vector<emscripten::val> elements_; // undefined until looked up
-  // A colour is kept as well as painted: the element's style gives it back
-  // only as text.
   std::array<Colour, kControlCount> back_{};
+  std::array<std::string, kControlCount> texts_;
+  std::array<bool, kControlCount> visible_{};
   bool pageWrites_ = true;
   Language language_;
 };

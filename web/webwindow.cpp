@@ -4,60 +4,59 @@
 #include "web/webwindow.h"
 
 #include "surface/design.h"
+#include "web/pagecalls.h"
 #include "web/pagemarkup.h"
 
-#include <emscripten/html5.h>
-#include <emscripten/val.h>
-
+#include <array>
 #include <optional>
 #include <string>
-#include <string_view>
-
-using emscripten::val;
+#include <vector>
 
 namespace {
-
-val byId(std::string_view id) { return val::global("document").call<val>("getElementById", std::string(id)); }
 
 // The language that the address names (?lang=de), where it names one the
 // page speaks; else the first of the browser's that it speaks.
 Language pageLanguage() {
-  const val asked =
-      val::global("URLSearchParams").new_(val::global("location")["search"]).call<val>("get", val("lang"));
-  if (asked.isString()) {
-    if (const std::optional<Language> language = Language::find(asked.as<std::string>())) {
-      return *language;
+  std::array<char, 512> asked{};
+  page_languages(asked.data(), static_cast<int>(asked.size()));
+  std::vector<std::string> lines{{}};
+  for (const char *c = asked.data(); *c != '\0'; ++c) {
+    if (*c == '\n') {
+      lines.emplace_back();
+    } else {
+      lines.back() += *c;
     }
   }
-  return preferredLanguage(emscripten::vecFromJSArray<std::string>(val::global("navigator")["languages"]));
+  if (const std::optional<Language> language = Language::find(lines.front())) {
+    return *language;
+  }
+  lines.erase(lines.begin());
+  return preferredLanguage(lines);
 }
+
+std::string text(const Text &text, Language language) { return std::string(text.in(language)); }
 
 } // namespace
 
-WebWindow::WebWindow() : language_(pageLanguage()), announcement_(byId(kAnnouncementId)) {}
+WebWindow::WebWindow() : language_(pageLanguage()) {}
 
 void WebWindow::translate() const {
-  val document = val::global("document");
-  const std::string title(design::window().title.in(language_));
-  document.set("title", title);
-  document["documentElement"].set("lang", std::string(language_.code()));
-  document.call<val>("querySelector", std::string("h1")).set("textContent", title);
+  page_document(text(design::window().title, language_).c_str(), std::string(language_.code()).c_str());
   for (const design::Item &item : design::items()) {
-    val element = byId(item.name);
-    const std::optional<Control> control = design::control(item.name);
+    const std::string id(item.name);
     if (!item.hover.empty()) {
-      element.set("title", std::string(item.hover.in(language_)));
-      element.call<void>("setAttribute", std::string("aria-label"), std::string(item.hover.in(language_)));
+      page_set(id.c_str(), "title", text(item.hover, language_).c_str());
+      page_attribute(id.c_str(), "aria-label", text(item.hover, language_).c_str());
     } else if (item.kind == design::Kind::pictureBox) { // named by its colour
-      element.call<void>("setAttribute", std::string("aria-label"), design::boxName(*control, item.back, language_));
+      page_attribute(id.c_str(), "aria-label", design::boxName(*design::control(id), item.back, language_).c_str());
     }
     if (item.kind == design::Kind::textBox) {
-      element.set("value", std::string(item.text.in(language_)));
-    } else if (item.kind != design::Kind::pictureBox && item.kind != design::Kind::rectangle) {
-      element.set("textContent", std::string(item.text.in(language_)));
+      page_set(id.c_str(), "value", text(item.text, language_).c_str());
+    } else if (item.kind == design::Kind::label || item.kind == design::Kind::button) {
+      page_set(id.c_str(), "textContent", text(item.text, language_).c_str());
     }
     if (!item.description.empty()) {
-      byId(descriptionId(item.name)).set("textContent", std::string(item.description.in(language_)));
+      page_set(descriptionId(id).c_str(), "textContent", text(item.description, language_).c_str());
     }
   }
 }
@@ -76,36 +75,18 @@ void WebWindow::open() {
   resx_.Form_Load();
   surface_.setPageWrites(true);
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    const auto control = static_cast<Control>(i);
-    if (ResX::clickHandler(control) != nullptr) {
-      presses_[i] = {this, control};
-      const std::string target = "#" + std::string(design::item(control).name);
-      emscripten_set_click_callback(target.c_str(), &presses_[i], EM_FALSE,
-                                    [](int /*type*/, const EmscriptenMouseEvent * /*event*/, void *data) {
-                                      const auto *press = static_cast<const Press *>(data);
-                                      press->window->press(press->control);
-                                      return EM_FALSE;
-                                    });
-      // A held Enter or Space presses once, as on the desktop: a key's repeats
-      // lose their default, which would press the button again for each.
-      emscripten_set_keydown_callback(target.c_str(), nullptr, EM_FALSE,
-                                      [](int /*type*/, const EmscriptenKeyboardEvent *event, void * /*data*/) {
-                                        return event->repeat ? EM_TRUE : EM_FALSE;
-                                      });
+    if (ResX::clickHandler(static_cast<Control>(i)) != nullptr) {
+      page_wire(std::string(design::items()[i].name).c_str(), static_cast<int>(i));
     }
   }
-  // Wired: the window is no longer busy for assistive technology.
-  surface_.window().call<void>("removeAttribute", std::string("aria-busy"));
+  // Wired: the window shows, and is no longer busy for assistive technology.
+  page_attribute(std::string(design::window().name).c_str(), "aria-busy", nullptr);
+  page_keep_offline();
 }
 
-// Runs the control's handler, then tells assistive technology the outcome
-// through the page's live region.
 void WebWindow::press(Control control) {
   (resx_.*ResX::clickHandler(control))();
-  const auto textOf = [this](Control c) {
-    return surface_.element(c)[design::item(c).kind == design::Kind::textBox ? "value" : "textContent"]
-        .as<std::string>();
-  };
-  const bool coefficientShown = !surface_.element(Control::ppr)["hidden"].as<bool>();
-  announcement_.set("textContent", design::outputLine(textOf, coefficientShown, language_));
+  const std::string line = design::outputLine([this](Control shown) { return surface_.shownText(shown); },
+                                              surface_.shown(Control::ppr), language_);
+  page_set(std::string(kAnnouncementId).c_str(), "textContent", line.c_str());
 }

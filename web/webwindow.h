@@ -6,10 +6,6 @@
 #include "decoder/resx.h"
 #include "web/websurface.h"
 
-#include <emscripten/val.h>
-
-#include <array>
-
 // The window on the page: the decoder on the page's elements, with clicks,
 // taps and the keys that press a button forwarded to the decoder's handlers,
 // in the language the page's address (?lang=de) or else the browser asks for.
@@ -19,13 +15,11 @@ public:
 
   // Runs the decoder's start-up, then wires the controls.
   void open();
+  // Runs the control's handler, then tells assistive technology the outcome
+  // through the page's live region.
+  void press(Control control);
 
 private:
-  struct Press {
-    WebWindow *window;
-    Control control;
-  };
-  void press(Control control);
   // Writes the design's texts in the window's language over the source
   // language's, which the markup holds.
   void translate() const;
@@ -33,6 +27,4 @@ private:
   Language language_;
   WebSurface surface_{language_};
   ResX resx_{surface_, language_};
-  std::array<Press, kControlCount> presses_{};
-  emscripten::val announcement_; // the page's live region
 };
