@@ -9,11 +9,13 @@
 #include <emscripten/emscripten.h>
 
 // NOLINTBEGIN: emscripten's macros, which write JavaScript into the WebAssembly.
+// clang-format off
 EM_JS(void, wireGreen, (), {
-  document.getElementById('green').addEventListener('click', () = > _answer());
+  document.getElementById('green').addEventListener('click', function() { _answer(); });
   document.getElementById('ResX').removeAttribute('aria-busy');
 });
 EM_JS(void, writeGreenCaption, (), { document.getElementById('curcol').textContent = 'текущий цвет-зелёный'; });
+// clang-format on
 // NOLINTEND
 
 extern "C" EMSCRIPTEN_KEEPALIVE void answer() { writeGreenCaption(); }
