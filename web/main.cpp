@@ -21,4 +21,4 @@ int main() {
   return 0;
 }
 
-extern "C" EMSCRIPTEN_KEEPALIVE void resx_press(int control) { window().press(static_cast<Control>(control)); }
+extern "C" EMSCRIPTEN_KEEPALIVE void resxPress(int control) { window().press(static_cast<Control>(control)); }

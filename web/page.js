@@ -14,44 +14,44 @@ mergeInto(LibraryManager.library, {
   $element: function (id) {
     return document.getElementById(text(id));
   },
-  page_set__deps: ['$text', '$element'],
-  page_set: function (id, property, value) {
+  pageSet__deps: ['$text', '$element'],
+  pageSet: function (id, property, value) {
     element(id)[text(property)] = text(value);
   },
-  page_attribute__deps: ['$text', '$element'],
-  page_attribute: function (id, name, value) {
+  pageAttribute__deps: ['$text', '$element'],
+  pageAttribute: function (id, name, value) {
     if (value) element(id).setAttribute(text(name), text(value));
     else element(id).removeAttribute(text(name));
   },
-  page_style__deps: ['$text', '$element'],
-  page_style: function (id, property, value) {
+  pageStyle__deps: ['$text', '$element'],
+  pageStyle: function (id, property, value) {
     element(id).style[text(property)] = text(value);
   },
-  page_hide__deps: ['$element'],
-  page_hide: function (id, hidden) {
+  pageHide__deps: ['$element'],
+  pageHide: function (id, hidden) {
     element(id).hidden = !!hidden;
   },
-  page_document__deps: ['$text'],
-  page_document: function (title, language) {
+  pageDocument__deps: ['$text'],
+  pageDocument: function (title, language) {
     document.title = document.querySelector('h1').textContent = text(title);
     document.documentElement.lang = text(language);
   },
-  page_languages: function (buffer, size) {
+  pageLanguages: function (buffer, size) {
     const asked = new URLSearchParams(location.search).get('lang') ?? '';
     new TextEncoder().encodeInto(`${[asked, ...navigator.languages].join('\n')}\0`, HEAPU8.subarray(buffer, buffer + size - 1));
   },
   // A held Enter or Space presses once, as on the desktop: a key's repeats lose their default, which would press the
   // button again for each.
-  page_wire__deps: ['$element'],
-  page_wire: function (id, control) {
+  pageWire__deps: ['$element'],
+  pageWire: function (id, control) {
     const wired = element(id);
-    wired.addEventListener('click', () => _resx_press(control));
+    wired.addEventListener('click', () => _resxPress(control));
     wired.addEventListener('keydown', (event) => event.repeat && event.preventDefault());
   },
   // The site keeps itself for offline use through its service worker, which the page registers where it links the
   // site's manifest: the single file, opened from disk or served alone, registers none. Where registering fails (the
   // site opened from disk), the page works as it is.
-  page_keep_offline: function () {
+  pageKeepOffline: function () {
     if (document.querySelector('link[rel=manifest]') && 'serviceWorker' in navigator) {
       navigator.serviceWorker.register('sw.js').catch(() => {});
     }

@@ -10,25 +10,25 @@ extern "C" {
 
 // Sets a property of the element: its text (textContent), an input's value,
 // its hover text (title).
-void page_set(const char *id, const char *property, const char *text);
+void pageSet(const char *id, const char *property, const char *text);
 // Sets one of the element's attributes, or takes it away when `text` is null.
-void page_attribute(const char *id, const char *name, const char *text);
+void pageAttribute(const char *id, const char *name, const char *text);
 // Sets a property of the element's style, as CSS text.
-void page_style(const char *id, const char *property, const char *text);
+void pageStyle(const char *id, const char *property, const char *text);
 // Hides the element, or shows it again.
-void page_hide(const char *id, bool hidden);
+void pageHide(const char *id, bool hidden);
 // Gives the page's title and heading and its language.
-void page_document(const char *title, const char *language);
+void pageDocument(const char *title, const char *language);
 // The languages that the page is asked for, one a line: the address's
 // ?lang= first (an empty line where it has none), then the browser's.
 // Written into `buffer`, cut at `size` bytes.
-void page_languages(char *buffer, int size);
-// Hands the element's clicks, taps and pressing keys to resx_press(control),
+void pageLanguages(char *buffer, int size);
+// Hands the element's clicks, taps and pressing keys to resxPress(control),
 // and keeps a held key from pressing it again on each repeat.
-void page_wire(const char *id, int control);
+void pageWire(const char *id, int control);
 // Has the page kept for offline use, where it is part of the site.
-void page_keep_offline();
+void pageKeepOffline();
 
-// Called by the page for a press of a wired control (page_wire).
-void resx_press(int control);
+// Called by the page for a press of a wired control (pageWire).
+void resxPress(int control);
 }

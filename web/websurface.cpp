@@ -33,9 +33,9 @@ void WebSurface::setBackColor(Control control, Colour colour) {
   if (!pageWrites_) {
     return;
   }
-  page_style(id(control).c_str(), "backgroundColor", cssColour(colour).c_str());
+  pageStyle(id(control).c_str(), "backgroundColor", cssColour(colour).c_str());
   if (!isSwatch(control)) {
-    page_attribute(id(control).c_str(), "aria-label", design::boxName(control, colour, language_).c_str());
+    pageAttribute(id(control).c_str(), "aria-label", design::boxName(control, colour, language_).c_str());
   }
 }
 
@@ -49,7 +49,7 @@ void WebSurface::setCaption(Control control, std::string_view caption) {
   }
   texts_[index(control)] = caption;
   if (pageWrites_) {
-    page_set(id(control).c_str(), "textContent", texts_[index(control)].c_str());
+    pageSet(id(control).c_str(), "textContent", texts_[index(control)].c_str());
   }
 }
 
@@ -59,20 +59,20 @@ void WebSurface::setText(Control control, std::string_view text) {
   }
   texts_[index(control)] = text;
   if (pageWrites_) {
-    page_set(id(control).c_str(), "value", texts_[index(control)].c_str());
+    pageSet(id(control).c_str(), "value", texts_[index(control)].c_str());
   }
 }
 
 void WebSurface::setVisible(Control control, bool visible) {
   visible_[index(control)] = visible;
   if (pageWrites_) {
-    page_hide(id(control).c_str(), !visible);
+    pageHide(id(control).c_str(), !visible);
   }
 }
 
 void WebSurface::setWindowCursor(Control swatch) {
   if (pageWrites_ && design::applies(Operation::setWindowCursor, swatch)) {
     // The page's style sheet holds each swatch's pointer under its name.
-    page_style(std::string(design::window().name).c_str(), "cursor", ("var(--" + id(swatch) + ")").c_str());
+    pageStyle(std::string(design::window().name).c_str(), "cursor", ("var(--" + id(swatch) + ")").c_str());
   }
 }

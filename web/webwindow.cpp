@@ -18,7 +18,7 @@ namespace {
 // page speaks; else the first of the browser's that it speaks.
 Language pageLanguage() {
   std::array<char, 512> asked{};
-  page_languages(asked.data(), static_cast<int>(asked.size()));
+  pageLanguages(asked.data(), static_cast<int>(asked.size()));
   std::vector<std::string> lines{{}};
   for (const char *c = asked.data(); *c != '\0'; ++c) {
     if (*c == '\n') {
@@ -41,22 +41,22 @@ std::string text(const Text &text, Language language) { return std::string(text.
 WebWindow::WebWindow() : language_(pageLanguage()) {}
 
 void WebWindow::translate() const {
-  page_document(text(design::window().title, language_).c_str(), std::string(language_.code()).c_str());
+  pageDocument(text(design::window().title, language_).c_str(), std::string(language_.code()).c_str());
   for (const design::Item &item : design::items()) {
     const std::string id(item.name);
     if (!item.hover.empty()) {
-      page_set(id.c_str(), "title", text(item.hover, language_).c_str());
-      page_attribute(id.c_str(), "aria-label", text(item.hover, language_).c_str());
+      pageSet(id.c_str(), "title", text(item.hover, language_).c_str());
+      pageAttribute(id.c_str(), "aria-label", text(item.hover, language_).c_str());
     } else if (item.kind == design::Kind::pictureBox) { // named by its colour
-      page_attribute(id.c_str(), "aria-label", design::boxName(*design::control(id), item.back, language_).c_str());
+      pageAttribute(id.c_str(), "aria-label", design::boxName(*design::control(id), item.back, language_).c_str());
     }
     if (item.kind == design::Kind::textBox) {
-      page_set(id.c_str(), "value", text(item.text, language_).c_str());
+      pageSet(id.c_str(), "value", text(item.text, language_).c_str());
     } else if (item.kind == design::Kind::label || item.kind == design::Kind::button) {
-      page_set(id.c_str(), "textContent", text(item.text, language_).c_str());
+      pageSet(id.c_str(), "textContent", text(item.text, language_).c_str());
     }
     if (!item.description.empty()) {
-      page_set(descriptionId(id).c_str(), "textContent", text(item.description, language_).c_str());
+      pageSet(descriptionId(id).c_str(), "textContent", text(item.description, language_).c_str());
     }
   }
 }
@@ -76,17 +76,17 @@ void WebWindow::open() {
   surface_.setPageWrites(true);
   for (std::size_t i = 0; i < kControlCount; ++i) {
     if (ResX::clickHandler(static_cast<Control>(i)) != nullptr) {
-      page_wire(std::string(design::items()[i].name).c_str(), static_cast<int>(i));
+      pageWire(std::string(design::items()[i].name).c_str(), static_cast<int>(i));
     }
   }
   // Wired: the window shows, and is no longer busy for assistive technology.
-  page_attribute(std::string(design::window().name).c_str(), "aria-busy", nullptr);
-  page_keep_offline();
+  pageAttribute(std::string(design::window().name).c_str(), "aria-busy", nullptr);
+  pageKeepOffline();
 }
 
 void WebWindow::press(Control control) {
   (resx_.*ResX::clickHandler(control))();
   const std::string line = design::outputLine([this](Control shown) { return surface_.shownText(shown); },
                                               surface_.shown(Control::ppr), language_);
-  page_set(std::string(kAnnouncementId).c_str(), "textContent", line.c_str());
+  pageSet(std::string(kAnnouncementId).c_str(), "textContent", line.c_str());
 }
