@@ -6,9 +6,10 @@
 // WebAssembly. The decoder and the design are C++.
 mergeInto(LibraryManager.library, {
   // A text that the WebAssembly passes: UTF-8 in its memory, ended by a null. Emscripten's own helpers for this are
-  // linked differently by each of Debian's versions of it.
+  // linked differently by each of Debian's versions of it. One decoder serves every text.
   $text: function (pointer) {
-    return new TextDecoder().decode(HEAPU8.subarray(pointer, HEAPU8.indexOf(0, pointer)));
+    text.decoder ??= new TextDecoder();
+    return text.decoder.decode(HEAPU8.subarray(pointer, HEAPU8.indexOf(0, pointer)));
   },
   $element__deps: ['$text'],
   $element: function (id) {
