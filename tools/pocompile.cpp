@@ -148,8 +148,9 @@ std::string literal(std::string_view text) {
 // packaging/): the desktop entry's and AppStream's texts, which the program
 // and the page need not carry.
 bool packageOnly(const PoFile::Entry &entry) {
-  return !entry.references.empty() && std::all_of(entry.references.begin(), entry.references.end(),
-                                                  [](const std::string &file) { return file.starts_with("packaging/"); });
+  return !entry.references.empty() &&
+         std::all_of(entry.references.begin(), entry.references.end(),
+                     [](const std::string &file) { return file.starts_with("packaging/"); });
 }
 
 std::string header(const Catalogue &catalogue) {

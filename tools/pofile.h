@@ -22,7 +22,7 @@ public:
     bool fuzzy = false;
     std::vector<std::string> references; // where it is used, from its "#:" lines: "packaging/resx.desktop.in"
     int line = 0;                        // of its msgid
-    int translationLine = 0; // of its msgstr
+    int translationLine = 0;             // of its msgstr
   };
 
   // Parses `text`; `name` stands for the file in messages.
