@@ -41,13 +41,17 @@ mergeInto(LibraryManager.library, {
     const asked = new URLSearchParams(location.search).get('lang') ?? '';
     new TextEncoder().encodeInto(`${[asked, ...navigator.languages].join('\n')}\0`, HEAPU8.subarray(buffer, buffer + size - 1));
   },
-  // A held Enter or Space presses once, as on the desktop: a key's repeats lose their default, which would press the
-  // button again for each.
-  pageWire__deps: ['$element'],
-  pageWire: function (id, control) {
-    const wired = element(id);
-    wired.addEventListener('click', () => _resxPress(control));
-    wired.addEventListener('keydown', (event) => event.repeat && event.preventDefault());
+  // One listener on the window serves every wired control: `controlIds` holds each control's id on the line of its
+  // number, an empty line for one that is not wired. A held Enter or Space presses once, as on the desktop: a key's repeats
+  // lose their default, which would press the button again for each.
+  pageWire__deps: ['$text', '$element'],
+  pageWire: function (windowId, controlIds) {
+    const controls = new Map(text(controlIds).split('\n').map((id, control) => [id, control]));
+    controls.delete('');
+    const listened = element(windowId);
+    const wired = (event) => controls.has(event.target.id);
+    listened.addEventListener('click', (event) => wired(event) && _resxPress(controls.get(event.target.id)));
+    listened.addEventListener('keydown', (event) => event.repeat && wired(event) && event.preventDefault());
   },
   // The site keeps itself for offline use through its service worker, which the page registers where it links the
   // site's manifest: the single file, opened from disk or served alone, registers none. Where registering fails (the

@@ -23,9 +23,11 @@ void pageDocument(const char *title, const char *language);
 // ?lang= first (an empty line where it has none), then the browser's.
 // Written into `buffer`, cut at `size` bytes.
 void pageLanguages(char *buffer, int size);
-// Hands the element's clicks, taps and pressing keys to resxPress(control),
-// and keeps a held key from pressing it again on each repeat.
-void pageWire(const char *id, int control);
+// Hands the clicks, taps and pressing keys of the window's wired controls to
+// resxPress(control), and keeps a held key from pressing again on each
+// repeat. `controlIds` holds each control's id on the line of its number, an
+// empty line for a control that is not wired.
+void pageWire(const char *windowId, const char *controlIds);
 // Has the page kept for offline use, where it is part of the site.
 void pageKeepOffline();
 

@@ -74,13 +74,17 @@ void WebWindow::open() {
   surface_.setPageWrites(translated);
   resx_.Form_Load();
   surface_.setPageWrites(true);
+  const std::string window(design::window().name);
+  std::string wired;
   for (std::size_t i = 0; i < kControlCount; ++i) {
     if (ResX::clickHandler(static_cast<Control>(i)) != nullptr) {
-      pageWire(std::string(design::items()[i].name).c_str(), static_cast<int>(i));
+      wired += design::items()[i].name;
     }
+    wired += '\n';
   }
+  pageWire(window.c_str(), wired.c_str());
   // Wired: the window shows, and is no longer busy for assistive technology.
-  pageAttribute(std::string(design::window().name).c_str(), "aria-busy", nullptr);
+  pageAttribute(window.c_str(), "aria-busy", nullptr);
   pageKeepOffline();
 }
 

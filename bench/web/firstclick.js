@@ -96,11 +96,14 @@ async function main() {
     { name: 'floor', file: floorFile, times: [] },
     { name: 'static', file: staticFile, times: [] },
   ];
+  // Chromium draws its own toolbar's pop-ups as web pages too (WebUI), even headless: their renderers load while the
+  // page does and compete for the processors, which the page's figures would carry.
   const browser = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-      '--no-first-run', '--disable-sync', '--disable-quic'],
+      '--no-first-run', '--disable-sync', '--disable-quic',
+      '--disable-features=WebUIOmniboxPopup,WebUIOmniboxFullPopup,WebUIOmniboxAimPopup'],
   });
   try {
     for (const each of pages) { // one unmeasured load each: the browser's own first-use costs
