@@ -74,6 +74,8 @@ void WebWindow::open() {
   surface_.setPageWrites(translated);
   resx_.Form_Load();
   surface_.setPageWrites(true);
+  // One line per control, in the order of their numbers: the id of a control
+  // that a click handler answers, else nothing.
   const std::string window(design::window().name);
   std::string wired;
   for (std::size_t i = 0; i < kControlCount; ++i) {
