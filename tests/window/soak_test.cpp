@@ -127,7 +127,11 @@ TEST(Soak, TwoThousandRealClicks) {
   std::printf("resident memory: %ld KiB at click %d, %ld KiB at click %d (%+ld KiB)\n", early, kEarly, late, kClicks,
               late - early);
   ASSERT_GT(early, 0);
-  if (kBoundsGrowth) {
+  // Under an emulator (RESX_EMULATOR) the process is the emulator's, whose
+  // resident memory also holds the code it translates as new paths run: under
+  // qemu it grew by about 2 MiB where the native program grew by 16 KiB. The
+  // native suites bound the program's own growth.
+  if (kBoundsGrowth && std::getenv("RESX_EMULATOR") == nullptr) {
     EXPECT_LT(late - early, kGrowthKiB);
   }
 
