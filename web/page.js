@@ -42,8 +42,8 @@ mergeInto(LibraryManager.library, {
     new TextEncoder().encodeInto(`${[asked, ...navigator.languages].join('\n')}\0`, HEAPU8.subarray(buffer, buffer + size - 1));
   },
   // One listener on the window serves every wired control: `controlIds` holds each control's id on the line of its
-  // number, an empty line for one that is not wired. A held Enter or Space presses once, as on the desktop: a key's repeats
-  // lose their default, which would press the button again for each.
+  // number, an empty line for one that is not wired. A held Enter or Space presses once, as on the desktop: a key's
+  // repeats lose their default, which would press the button again for each.
   pageWire__deps: ['$text', '$element'],
   pageWire: function (windowId, controlIds) {
     const controls = new Map(text(controlIds).split('\n').map((id, control) => [id, control]));
