@@ -120,9 +120,12 @@ pid_t XSession::spawn(const std::vector<std::string> &command, const std::vector
              : -1;
 }
 
+const char *XSession::emulator() { return std::getenv("RESX_EMULATOR"); }
+
+bool XSession::emulated() { return emulator() != nullptr; }
+
 std::vector<std::string> XSession::programCommand(const std::string &program) {
-  const char *emulator = std::getenv("RESX_EMULATOR");
-  return emulator != nullptr ? std::vector<std::string>{emulator, program} : std::vector<std::string>{program};
+  return emulated() ? std::vector<std::string>{emulator(), program} : std::vector<std::string>{program};
 }
 
 pid_t XSession::launch(const std::string &program, const std::vector<std::string> &environment) const {

@@ -73,10 +73,15 @@ public:
   static std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds timeout);
   // The command that starts a program of this build: the program alone, or in
   // a cross build's tests after the emulator that RESX_EMULATOR names
-  // (tests/CMakeLists.txt), the one place that reads it.
+  // (tests/CMakeLists.txt).
   static std::vector<std::string> programCommand(const std::string &program);
+  // Whether programs run under that emulator, whose process is then the one
+  // that `launch` returns.
+  static bool emulated();
 
 private:
+  // The emulator that RESX_EMULATOR names, the one place that reads it; null if none.
+  static const char *emulator();
   [[nodiscard]] pid_t spawn(const std::vector<std::string> &command, const std::vector<std::string> &environment) const;
 
   pid_t server_ = -1;
